@@ -1,0 +1,21 @@
+// File system: the Windows directory and the plain files of a folder.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pixavue {
+
+class Fichiers {
+ public:
+  virtual ~Fichiers() = default;
+  // GetWindowsDirectory; empty when the call fails.
+  virtual std::wstring dossier_windows() = 0;
+  // Names (no folder) of the plain files of a folder, in no set order;
+  // sub-folders are left out. Nothing when the folder can't be read.
+  virtual std::optional<std::vector<std::wstring>> fichiers_du_dossier(std::wstring_view dossier) = 0;
+};
+
+}  // namespace pixavue

@@ -1,0 +1,94 @@
+// Small fakes of the platform interfaces, for the logic's unit tests.
+#pragma once
+
+#include <map>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "platform/ecran.h"
+#include "platform/fenetre.h"
+#include "platform/fichiers.h"
+#include "platform/magasin_parametres.h"
+#include "platform/processus.h"
+#include "screensaver/frmVeille.h"
+
+namespace pixavue::test {
+
+class FauxMagasin : public MagasinParametres {
+ public:
+  using Adresse = std::tuple<std::wstring, std::wstring, std::wstring>;
+  std::map<Adresse, std::wstring> valeurs;
+  std::vector<std::pair<std::wstring, std::wstring>> ecritures;  // key, text
+
+  std::wstring lire_parametre(std::wstring_view a, std::wstring_view s, std::wstring_view c) override {
+    auto it = valeurs.find({std::wstring(a), std::wstring(s), std::wstring(c)});
+    return it == valeurs.end() ? L"" : it->second;
+  }
+  void ecrire_parametre(std::wstring_view a, std::wstring_view s, std::wstring_view c,
+                        std::wstring_view t) override {
+    valeurs[{std::wstring(a), std::wstring(s), std::wstring(c)}] = t;
+    ecritures.emplace_back(c, t);
+  }
+  // The program's own section.
+  void poser(std::wstring_view cle, std::wstring_view texte) {
+    valeurs[{L"PixavueSCR", L"parametres", std::wstring(cle)}] = texte;
+  }
+  bool existe(std::wstring_view cle) const { return valeurs.count({L"PixavueSCR", L"parametres", std::wstring(cle)}); }
+};
+
+class FauxProcessus : public Processus {
+ public:
+  bool deja_lance = false;
+  std::wstring ligne;
+  int terminaisons = 0;
+  bool autre_instance() override { return deja_lance; }
+  std::wstring argument() override { return ligne; }
+  void terminer() override { ++terminaisons; }
+};
+
+class FauxEcran : public Ecran {
+ public:
+  MesuresEcran taille{1024 * 15.0, 768 * 15.0, 15, 15};
+  int compte_curseur = 0;  // the display count: shown while >= 0
+  MesuresEcran mesures() override { return taille; }
+  void afficher_curseur(bool afficher) override { compte_curseur += afficher ? 1 : -1; }
+};
+
+class FauxFichiers : public Fichiers {
+ public:
+  std::map<std::wstring, std::vector<std::wstring>> dossiers;
+  std::wstring dossier_windows() override { return L"C:\\windows"; }
+  std::optional<std::vector<std::wstring>> fichiers_du_dossier(std::wstring_view dossier) override {
+    auto it = dossiers.find(std::wstring(dossier));
+    if (it == dossiers.end()) return std::nullopt;
+    return it->second;
+  }
+};
+
+class FausseFenetre : public Fenetre, public Minuterie {
+ public:
+  bool maximisee = false, devant = false, active = false;
+  double intervalle = 1000;  // as laid out
+  void plein_ecran() override { maximisee = true; }
+  bool premier_plan() override { return devant = true; }
+  void activer(bool a) override { active = a; }
+  bool fixer_intervalle(double ms) override {
+    if (ms < 0 || ms > 65535) return false;
+    intervalle = ms;
+    return true;
+  }
+};
+
+// Everything a screensaver window needs, faked, with a way to build one.
+struct Banc {
+  FauxMagasin magasin;
+  FauxProcessus processus;
+  FauxEcran ecran;
+  FauxFichiers fichiers;
+  FausseFenetre fenetre;
+  frmVeille::Services services() { return {magasin, processus, ecran, fichiers, fenetre, fenetre}; }
+};
+
+}  // namespace pixavue::test
