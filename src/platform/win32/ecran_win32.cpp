@@ -1,0 +1,24 @@
+// The primary screen and the cursor on Windows.
+#include "platform/win32/ecran_win32.h"
+
+#include <windows.h>
+
+#include "platform/win32/poignees.h"
+
+namespace pixavue::win32 {
+
+double points_par_pouce() {
+  ContexteFenetre ecran(nullptr);
+  int ppp = ecran.get() ? GetDeviceCaps(ecran.get(), LOGPIXELSY) : 0;
+  return ppp > 0 ? ppp : 96.0;
+}
+
+MesuresEcran EcranWin32::mesures() {
+  const double twips_par_pixel = 1440.0 / points_par_pouce();
+  return {GetSystemMetrics(SM_CXSCREEN) * twips_par_pixel, GetSystemMetrics(SM_CYSCREEN) * twips_par_pixel,
+          twips_par_pixel, twips_par_pixel};
+}
+
+void EcranWin32::afficher_curseur(bool afficher) { ShowCursor(afficher ? TRUE : FALSE); }
+
+}  // namespace pixavue::win32

@@ -1,0 +1,257 @@
+// The settings dialog on Windows.
+#include "platform/win32/fenetre_options.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <string>
+#include <cmath>
+
+#include "layouts/frmOptions.h"
+#include "layouts/ressources.h"
+
+namespace pixavue::win32 {
+namespace {
+
+// Control identifiers start above IDOK and IDCANCEL, which mean Enter and Esc.
+constexpr int kPremierIdentifiant = 100;
+constexpr Police kPoliceDialogue{L"MS Sans Serif", 8.25, false};
+constexpr DWORD kStyleFenetre = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+struct Fabrication {
+  Genre genre;
+  const wchar_t* classe;  // nullptr: the window draws it, or nothing is shown
+  DWORD style;
+  DWORD style_etendu;
+};
+
+constexpr std::array kFabrications{
+    Fabrication{Genre::zone_texte, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
+    Fabrication{Genre::etiquette, L"STATIC", SS_LEFT, 0},
+    Fabrication{Genre::bouton, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0},
+    Fabrication{Genre::case_a_cocher, L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0},
+    Fabrication{Genre::bouton_option, L"BUTTON", BS_AUTORADIOBUTTON, 0},
+    Fabrication{Genre::liste, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                WS_EX_CLIENTEDGE},
+    Fabrication{Genre::liste_deroulante, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0},
+    Fabrication{Genre::liste_fichiers, L"LISTBOX", 0, 0},
+    Fabrication{Genre::boite_image, L"STATIC", 0, 0},
+    Fabrication{Genre::image, nullptr, 0, 0},
+    Fabrication{Genre::ligne, nullptr, 0, 0},
+    Fabrication{Genre::minuterie, nullptr, 0, 0},
+    Fabrication{Genre::dialogue_commun, nullptr, 0, 0},
+};
+
+const Fabrication& fabrication(Genre genre) {
+  for (const auto& f : kFabrications)
+    if (f.genre == genre) return f;
+  return kFabrications.back();
+}
+
+int px(double twips, double ppp) { return static_cast<int>(std::lround(en_pixels(twips, ppp))); }
+
+ATOM enregistrer_classe(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW classe{sizeof classe};
+  classe.lpfnWndProc = procedure;
+  classe.hInstance = instance;
+  classe.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  classe.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  classe.lpszClassName = kClasseOptions;
+  return RegisterClassExW(&classe);
+}
+
+}  // namespace
+
+FenetreOptions::FenetreOptions(HINSTANCE instance, double ppp) : ppp_(ppp) {
+  static const ATOM classe = enregistrer_classe(instance, &FenetreOptions::procedure);
+  (void)classe;
+  INITCOMMONCONTROLSEX communs{sizeof communs, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&communs);
+
+  RECT cadre{0, 0, px(kDispositionOptions.largeur_client, ppp), px(kDispositionOptions.hauteur_client, ppp)};
+  AdjustWindowRectEx(&cadre, kStyleFenetre, FALSE, WS_EX_CONTROLPARENT);
+  const int largeur = cadre.right - cadre.left, hauteur = cadre.bottom - cadre.top;
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClasseOptions, std::wstring(kDispositionOptions.titre).c_str(),
+                          kStyleFenetre, (GetSystemMetrics(SM_CXSCREEN) - largeur) / 2,
+                          (GetSystemMetrics(SM_CYSCREEN) - hauteur) / 2, largeur, hauteur, nullptr, nullptr,
+                          instance, this);
+
+  main_ = LoadCursorW(instance, MAKEINTRESOURCEW(IDC_MAIN));
+  grande_icone_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_OPTIONS), IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+  petite_icone_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_OPTIONS), IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(grande_icone_.get()));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(petite_icone_.get()));
+
+  police_ = creer_police(kPoliceDialogue, ppp, kPoliceDialogue);
+  bulles_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
+  creer_controles(instance);
+}
+
+FenetreOptions::~FenetreOptions() {
+  if (IsWindow(hwnd_)) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+// Created in tab order, which is the order the keyboard walks them in.
+void FenetreOptions::creer_controles(HINSTANCE instance) {
+  for (const auto& place : kOrdreTabulation) {
+    const ControleDecrit* d = trouver(kDispositionOptions, place.nom, place.indice);
+    const Fabrication& f = fabrication(d->genre);
+    if (!f.classe) continue;
+    DWORD style = WS_CHILD | f.style | (d->visible ? WS_VISIBLE : 0);
+    // Every control starts a group but the second option button, so that the
+    // arrow keys move between the two options and nowhere else.
+    if (!(d->genre == Genre::bouton_option && d->indice > 0)) style |= WS_GROUP;
+    if (d->genre == Genre::bouton_option && d->indice == 0) style |= WS_TABSTOP;
+    if (d->nom == kBoutonParDefaut) style = (style & ~BS_PUSHBUTTON) | BS_DEFPUSHBUTTON;
+    if (d->bordure) style |= WS_BORDER;
+    if (d->main && d->genre == Genre::etiquette) style |= SS_NOTIFY;  // so that it sees the mouse
+
+    int hauteur = px(d->rect.hauteur, ppp_);
+    if (d->genre == Genre::liste_deroulante) hauteur *= 8;  // room for the dropped-down list
+    const int id = kPremierIdentifiant + static_cast<int>(enfants_.size());
+    HWND hwnd = CreateWindowExW(f.style_etendu, f.classe, std::wstring(d->texte).c_str(), style,
+                                px(d->rect.gauche, ppp_), px(d->rect.haut, ppp_), px(d->rect.largeur, ppp_), hauteur,
+                                hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(police_.get()), FALSE);
+    if (d->genre == Genre::etiquette) elargir_au_texte(hwnd, d->texte);
+    for (std::wstring_view element : d->elements)
+      SendMessageW(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(element).c_str()));
+    if (d->genre == Genre::bouton_option && d->indice == 0) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
+    if (!d->info_bulle.empty()) ajouter_info_bulle(hwnd, d->info_bulle);
+    PoigneePinceau fond;
+    if (d->fond.source != Couleur::Source::aucune) fond.reset(CreateSolidBrush(couleur_gdi(d->fond, 0)));
+    enfants_.push_back({d, hwnd, std::move(fond)});
+  }
+}
+
+// A label grows to hold its text on one line when the font is wider than the
+// one it was designed with; it never shrinks.
+void FenetreOptions::elargir_au_texte(HWND etiquette, std::wstring_view texte) {
+  if (texte.empty()) return;
+  ContexteFenetre dc(etiquette);
+  Selection choisie(dc.get(), police_.get());
+  SIZE taille{};
+  GetTextExtentPoint32W(dc.get(), texte.data(), static_cast<int>(texte.size()), &taille);
+  RECT rect;
+  GetWindowRect(etiquette, &rect);
+  const int largeur = taille.cx + 2;  // the last glyph's overhang
+  if (largeur > rect.right - rect.left)
+    SetWindowPos(etiquette, nullptr, 0, 0, largeur, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void FenetreOptions::ajouter_info_bulle(HWND controle, std::wstring_view texte) {
+  std::wstring copie(texte);
+  TTTOOLINFOW outil{sizeof outil};
+  outil.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  outil.hwnd = hwnd_;
+  outil.uId = reinterpret_cast<UINT_PTR>(controle);
+  outil.lpszText = copie.data();
+  SendMessageW(bulles_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&outil));
+}
+
+void FenetreOptions::montrer_modal() {
+  ShowWindow(hwnd_, SW_SHOW);
+  UpdateWindow(hwnd_);
+  SetFocus(controle(L"txtDossier"));
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (IsDialogMessageW(hwnd_, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+HWND FenetreOptions::controle(std::wstring_view nom, int indice) const {
+  for (const auto& e : enfants_)
+    if (e.decrit->nom == nom && e.decrit->indice == indice) return e.hwnd;
+  return nullptr;
+}
+
+int FenetreOptions::identifiant(std::wstring_view nom) const {
+  HWND hwnd = controle(nom);
+  return hwnd ? GetDlgCtrlID(hwnd) : 0;
+}
+
+const FenetreOptions::Enfant* FenetreOptions::enfant(HWND hwnd) const {
+  for (const auto& e : enfants_)
+    if (e.hwnd == hwnd) return &e;
+  return nullptr;
+}
+
+LRESULT CALLBACK FenetreOptions::procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* creation = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    auto* fenetre = static_cast<FenetreOptions*>(creation->lpCreateParams);
+    fenetre->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(fenetre));
+  }
+  auto* fenetre = reinterpret_cast<FenetreOptions*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!fenetre) return DefWindowProcW(hwnd, message, wparam, lparam);
+  return fenetre->traiter(message, wparam, lparam);
+}
+
+LRESULT FenetreOptions::traiter(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case DM_GETDEFID:
+      return MAKELRESULT(identifiant(kBoutonParDefaut), DC_HASDEFID);
+    case WM_COMMAND:
+      if (LOWORD(wparam) == IDCANCEL || LOWORD(wparam) == identifiant(kBoutonAnnuler)) {
+        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+        return 0;
+      }
+      break;
+    case WM_SETCURSOR: {
+      const Enfant* e = enfant(reinterpret_cast<HWND>(wparam));
+      if (e && e->decrit->main && main_) {
+        SetCursor(main_);
+        return TRUE;
+      }
+      break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return couleurs(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_PAINT: {
+      Peinture peinture(hwnd_);
+      peindre_lignes(peinture.dc());
+      return 0;
+    }
+    case WM_CLOSE:
+      DestroyWindow(hwnd_);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
+LRESULT FenetreOptions::couleurs(HDC dc, HWND controle) {
+  const Enfant* e = enfant(controle);
+  SetTextColor(dc, e ? couleur_gdi(e->decrit->encre, GetSysColor(COLOR_BTNTEXT)) : GetSysColor(COLOR_BTNTEXT));
+  if (e && e->fond) {
+    SetBkColor(dc, couleur_gdi(e->decrit->fond, 0));
+    return reinterpret_cast<LRESULT>(e->fond.get());
+  }
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// Lines are drawn by the window itself, in layout order: the later on top.
+void FenetreOptions::peindre_lignes(HDC dc) {
+  for (const auto& d : kDispositionOptions.controles) {
+    if (d.genre != Genre::ligne) continue;
+    PoigneeStylo stylo(CreatePen(PS_SOLID, 1, couleur_gdi(d.encre, 0)));
+    Selection choisi(dc, stylo.get());
+    MoveToEx(dc, px(d.rect.gauche, ppp_), px(d.rect.haut, ppp_), nullptr);
+    LineTo(dc, px(d.rect.largeur, ppp_), px(d.rect.hauteur, ppp_));
+  }
+}
+
+}  // namespace pixavue::win32

@@ -1,0 +1,186 @@
+// The screensaver window on Windows.
+#include "platform/win32/fenetre_veille.h"
+
+#include <windowsx.h>
+
+#include <cmath>
+
+#include "layouts/ressources.h"
+
+namespace pixavue::win32 {
+namespace {
+
+constexpr UINT_PTR kIdTimer1 = 1;
+
+RECT rect_de(const Controle& c) {
+  return {static_cast<LONG>(std::floor(c.Left)), static_cast<LONG>(std::floor(c.Top)),
+          static_cast<LONG>(std::floor(c.Left + c.Width)), static_cast<LONG>(std::floor(c.Top + c.Height))};
+}
+
+ATOM enregistrer_classe(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW classe{sizeof classe};
+  classe.lpfnWndProc = procedure;
+  classe.hInstance = instance;
+  classe.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  classe.lpszClassName = kClasseVeille;
+  return RegisterClassExW(&classe);
+}
+
+}  // namespace
+
+FenetreVeille::FenetreVeille(HINSTANCE instance, double ppp) : ppp_(ppp) {
+  static const ATOM classe = enregistrer_classe(instance, &FenetreVeille::procedure);
+  (void)classe;
+  main_ = LoadCursorW(instance, MAKEINTRESOURCEW(IDC_MAIN));
+  hwnd_ = CreateWindowExW(0, kClasseVeille, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
+                          static_cast<int>(en_pixels(4560, ppp)), static_cast<int>(en_pixels(1395, ppp)), nullptr,
+                          nullptr, instance, this);
+  // The media player draws a video stream into this box, which is never shown.
+  picture1_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_BLACKRECT, static_cast<int>(en_pixels(840, ppp)),
+                              static_cast<int>(en_pixels(2700, ppp)), static_cast<int>(en_pixels(3195, ppp)),
+                              static_cast<int>(en_pixels(2355, ppp)), hwnd_, nullptr, instance, nullptr);
+}
+
+FenetreVeille::~FenetreVeille() {
+  // No message may reach this object once it is gone.
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  DestroyWindow(hwnd_);
+}
+
+void FenetreVeille::montrer() {
+  ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
+  UpdateWindow(hwnd_);
+}
+
+void FenetreVeille::plein_ecran() {
+  SetWindowPos(hwnd_, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool FenetreVeille::premier_plan() {
+  return SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE) != FALSE;
+}
+
+void FenetreVeille::activer(bool actif) {
+  actif_ = actif;
+  armer();
+}
+
+bool FenetreVeille::fixer_intervalle(double ms) {
+  if (!(ms >= 0 && ms <= 65535)) return false;
+  intervalle_ = static_cast<UINT>(ms);
+  armer();
+  return true;
+}
+
+// SetTimer again restarts the countdown, as disabling and enabling should.
+void FenetreVeille::armer() {
+  if (actif_ && intervalle_ > 0)
+    SetTimer(hwnd_, kIdTimer1, intervalle_, nullptr);
+  else
+    KillTimer(hwnd_, kIdTimer1);
+}
+
+LRESULT CALLBACK FenetreVeille::procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* creation = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  }
+  auto* fenetre = reinterpret_cast<FenetreVeille*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!fenetre || !fenetre->logique_) return DefWindowProcW(hwnd, message, wparam, lparam);
+  return fenetre->traiter(message, wparam, lparam);
+}
+
+LRESULT FenetreVeille::traiter(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      logique_->Form_KeyDown();
+      return 0;
+    case WM_MOUSEMOVE:
+      logique_->Form_MouseMove();
+      return 0;
+    case WM_TIMER:
+      if (wparam != kIdTimer1) break;
+      logique_->Timer1_Timer();
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return 0;
+    case WM_CLOSE:
+      logique_->Form_Unload();
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lparam) == HTCLIENT) {
+        POINT point;
+        GetCursorPos(&point);
+        ScreenToClient(hwnd_, &point);
+        SetCursor(sous_une_main(point) && main_ ? main_ : LoadCursorW(nullptr, IDC_ARROW));
+        return TRUE;
+      }
+      break;
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT covers every pixel
+    case WM_PAINT: {
+      Peinture peinture(hwnd_);
+      RECT client;
+      GetClientRect(hwnd_, &client);
+      peindre(peinture.dc(), client);
+      return 0;
+    }
+  }
+  return DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
+bool FenetreVeille::sous_une_main(POINT point) const {
+  for (const Controle& image : logique_->Image1) {
+    RECT zone = rect_de(image);
+    if (image.Visible && PtInRect(&zone, point)) return true;
+  }
+  return false;
+}
+
+HFONT FenetreVeille::police(const Police& p) {
+  auto cle = std::make_tuple(p.nom, p.points, p.gras);
+  auto it = polices_.find(cle);
+  if (it == polices_.end()) it = polices_.emplace(cle, creer_police(p, ppp_, p)).first;
+  return it->second.get();
+}
+
+// Everything is drawn off screen first, so a repaint never flickers.
+void FenetreVeille::peindre(HDC dc, const RECT& client) {
+  const int largeur = client.right - client.left, hauteur = client.bottom - client.top;
+  PoigneeDcMemoire memoire(CreateCompatibleDC(dc));
+  PoigneeGdi<HBITMAP> tampon(CreateCompatibleBitmap(dc, largeur, hauteur));
+  if (!memoire || !tampon) return;
+  Selection choisi(memoire.get(), tampon.get());
+
+  PoigneePinceau fond(CreateSolidBrush(couleur_gdi(logique_->BackColor, 0)));
+  FillRect(memoire.get(), &client, fond.get());
+
+  SetBkMode(memoire.get(), TRANSPARENT);
+  peindre_texte(memoire.get(), logique_->lblInfo, rect_de(logique_->lblInfo), DT_LEFT);
+  peindre_texte(memoire.get(), logique_->lblCopyright, rect_de(logique_->lblCopyright), DT_LEFT);
+  // Its right edge is what the start-up places, 10 pixels from the screen's.
+  peindre_texte(memoire.get(), logique_->lblCliquez, rect_de(logique_->lblCliquez), DT_RIGHT);
+
+  const Controle& infos = logique_->txtInfos;
+  if (infos.Visible) {
+    RECT zone = rect_de(infos);
+    PoigneePinceau fond_infos(CreateSolidBrush(couleur_gdi(infos.BackColor, GetSysColor(COLOR_WINDOW))));
+    FillRect(memoire.get(), &zone, fond_infos.get());
+    DrawEdge(memoire.get(), &zone, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    InflateRect(&zone, -1, 0);
+    peindre_texte(memoire.get(), infos, zone, DT_LEFT | DT_VCENTER);
+  }
+  BitBlt(dc, 0, 0, largeur, hauteur, memoire.get(), 0, 0, SRCCOPY);
+}
+
+// Labels take the width their text needs: a picture's full path must show.
+void FenetreVeille::peindre_texte(HDC dc, const Controle& controle, RECT zone, UINT format) {
+  if (!controle.Visible || controle.Caption.empty()) return;
+  Selection choisie(dc, police(controle.Font));
+  SetTextColor(dc, couleur_gdi(controle.ForeColor, 0));
+  DrawTextW(dc, controle.Caption.c_str(), static_cast<int>(controle.Caption.size()), &zone,
+            format | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
+}
+
+}  // namespace pixavue::win32

@@ -1,0 +1,59 @@
+// The screensaver window on Windows: turns messages into calls on frmVeille's
+// handlers and paints its controls. It is the Fenetre and the Minuterie that
+// the logic asks for.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <tuple>
+
+#include "platform/fenetre.h"
+#include "platform/win32/gdi.h"
+#include "screensaver/frmVeille.h"
+
+namespace pixavue::win32 {
+
+inline constexpr wchar_t kClasseVeille[] = L"frmVeille";
+
+class FenetreVeille : public Fenetre, public Minuterie {
+ public:
+  // Creates the window, hidden, with its hidden picture box.
+  FenetreVeille(HINSTANCE instance, double points_par_pouce);
+  ~FenetreVeille() override;
+  FenetreVeille(const FenetreVeille&) = delete;
+  FenetreVeille& operator=(const FenetreVeille&) = delete;
+
+  // The handlers that messages reach; set once, before the start-up runs.
+  void attacher(frmVeille& logique) { logique_ = &logique; }
+  // Shows the window maximised, as the start-up left it.
+  void montrer();
+
+  HWND hwnd() const { return hwnd_; }
+  HWND picture1() const { return picture1_; }
+
+  void plein_ecran() override;
+  bool premier_plan() override;
+  void activer(bool actif) override;
+  bool fixer_intervalle(double millisecondes) override;
+
+ private:
+  static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT traiter(UINT message, WPARAM wparam, LPARAM lparam);
+  void peindre(HDC dc, const RECT& client);
+  void peindre_texte(HDC dc, const Controle& controle, RECT zone, UINT format);
+  HFONT police(const Police& police);
+  bool sous_une_main(POINT point) const;
+  void armer();
+
+  HWND hwnd_ = nullptr;
+  HWND picture1_ = nullptr;
+  HCURSOR main_ = nullptr;
+  double ppp_;
+  frmVeille* logique_ = nullptr;  // not owned; outlives the window's messages
+  bool actif_ = false;
+  UINT intervalle_ = 1000;
+  std::map<std::tuple<std::wstring_view, double, bool>, PoigneePolice> polices_;
+};
+
+}  // namespace pixavue::win32

@@ -1,0 +1,44 @@
+// The file system on Windows.
+#include "platform/win32/fichiers_win32.h"
+
+#include <windows.h>
+
+#include "platform/win32/poignees.h"
+
+namespace pixavue::win32 {
+
+std::wstring FichiersWin32::dossier_windows() {
+  UINT longueur = GetWindowsDirectoryW(nullptr, 0);
+  if (longueur == 0) return {};
+  std::wstring dossier(longueur, L'\0');
+  UINT copie = GetWindowsDirectoryW(dossier.data(), longueur);
+  if (copie == 0 || copie >= longueur) return {};
+  dossier.resize(copie);
+  return dossier;
+}
+
+std::optional<std::vector<std::wstring>> FichiersWin32::fichiers_du_dossier(std::wstring_view dossier) {
+  if (dossier.empty()) return std::nullopt;
+  std::wstring chemin(dossier);
+  DWORD attributs = GetFileAttributesW(chemin.c_str());
+  if (attributs == INVALID_FILE_ATTRIBUTES || !(attributs & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
+  if (chemin.back() != L'\\' && chemin.back() != L'/') chemin += L'\\';
+  chemin += L'*';
+
+  std::vector<std::wstring> noms;
+  WIN32_FIND_DATAW trouve;
+  PoigneeRecherche recherche(
+      FindFirstFileExW(chemin.c_str(), FindExInfoBasic, &trouve, FindExSearchNameMatch, nullptr, 0));
+  if (!recherche) {
+    // An empty drive root has not even "." to list.
+    if (GetLastError() == ERROR_FILE_NOT_FOUND) return noms;
+    return std::nullopt;
+  }
+  constexpr DWORD kExclus = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  do {
+    if (!(trouve.dwFileAttributes & kExclus)) noms.emplace_back(trouve.cFileName);
+  } while (FindNextFileW(recherche.get(), &trouve));
+  return noms;
+}
+
+}  // namespace pixavue::win32

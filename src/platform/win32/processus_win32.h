@@ -1,0 +1,27 @@
+// Process services on Windows: a named mutex for the previous-instance test,
+// the command line, ExitProcess.
+#pragma once
+
+#include "platform/processus.h"
+#include "platform/win32/poignees.h"
+
+namespace pixavue::win32 {
+
+// Local to the user's logon session: another user's screensaver is not ours.
+inline constexpr wchar_t kNomMutexInstance[] = L"Local\\PixavueSCR.instance";
+
+// The argument text of a command line: what follows the program's name and
+// the one blank after it.
+std::wstring argument_de(const wchar_t* ligne_de_commande);
+
+class ProcessusWin32 : public Processus {
+ public:
+  bool autre_instance() override;
+  std::wstring argument() override;
+  void terminer() override;
+
+ private:
+  PoigneeNoyau mutex_;  // held for the life of the process
+};
+
+}  // namespace pixavue::win32

@@ -1,0 +1,43 @@
+// Entry point of Pixavue.scr: builds the screensaver window, runs its
+// start-up, then whatever the switch asked for.
+#include <windows.h>
+
+#include "platform/win32/ecran_win32.h"
+#include "platform/win32/fenetre_options.h"
+#include "platform/win32/fenetre_veille.h"
+#include "platform/win32/fichiers_win32.h"
+#include "platform/win32/magasin_registre.h"
+#include "platform/win32/processus_win32.h"
+
+using namespace pixavue;
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  win32::ProcessusWin32 processus;
+  win32::MagasinRegistre magasin;
+  win32::EcranWin32 ecran;
+  win32::FichiersWin32 fichiers;
+  const double ppp = win32::points_par_pouce();
+
+  win32::FenetreVeille fenetre(instance, ppp);
+  frmVeille veille({magasin, processus, ecran, fichiers, fenetre, fenetre}, ppp);
+  fenetre.attacher(veille);
+
+  switch (veille.Form_Load()) {
+    case SuiteDemarrage::fin:
+      return 0;
+    case SuiteDemarrage::options: {
+      win32::FenetreOptions options(instance, ppp);
+      options.montrer_modal();
+      return 0;
+    }
+    case SuiteDemarrage::fenetre:
+      break;
+  }
+  fenetre.montrer();
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
