@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever the build, the tests and the
+# slideshow need and this machine lacks. Asks apt only when something is missing.
+set -euo pipefail
+
+paquets=(
+  cmake ninja-build g++ googletest          # native build and unit tests
+  g++-mingw-w64-x86-64-posix mingw-w64-tools  # the Windows build
+  wine wine64 fonts-wine fonts-liberation   # running it here
+  xvfb xauth imagemagick                    # a display without a screen, screenshots
+  pulseaudio pulseaudio-utils               # a sound device without a sound card
+)
+
+manquants=()
+for p in "${paquets[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$p")
+done
+[ ${#manquants[@]} -eq 0 ] && exit 0
+
+echo "install-deps: installing ${manquants[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo=sudo
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${manquants[@]}" >/dev/null

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the native unit tests
+# (with AddressSanitizer and UndefinedBehaviorSanitizer), then the Win32
+# integration and end-to-end tests under Wine.
+set -uo pipefail
+racine=$(cd "$(dirname "$0")/.." && pwd)
+source "$racine/scripts/environment.sh"
+
+"$racine/scripts/install-deps.sh" || exit 1
+"$racine/scripts/build.sh" native win64 || exit 1
+
+assurer_affichage
+assurer_son "$racine/build/pulse"
+export WINEPREFIX="$racine/build/win64/wineprefix"
+trap_ajouter "wineserver -k >/dev/null 2>&1 || true"
+
+total_reussis=0
+total_echecs=0
+for cible in native win64; do
+  echo "== tests: $cible"
+  journal="$racine/build/$cible/ctest.log"
+  (cd "$racine/build/$cible" && ctest --output-on-failure --timeout 300) 2>&1 | tee "$journal"
+  ligne=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$journal" | tail -1)
+  if [ -z "$ligne" ]; then
+    total_echecs=$((total_echecs + 1))
+    continue
+  fi
+  echecs=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$ligne")
+  sur=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$ligne")
+  total_reussis=$((total_reussis + sur - echecs))
+  total_echecs=$((total_echecs + echecs))
+done
+
+echo "$total_reussis passed, $total_echecs failed"
+[ "$total_echecs" -eq 0 ]
