@@ -4,16 +4,19 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "layouts/disposition.h"
 #include "platform/ecran.h"
 #include "platform/fenetre.h"
 #include "platform/fichiers.h"
+#include "platform/images.h"
 #include "platform/magasin_parametres.h"
 #include "platform/processus.h"
 #include "screensaver/liste_fichiers.h"
 #include "settings/parametres.h"
+#include "slideshow/aleatoire.h"
 
 namespace pixavue {
 
@@ -24,7 +27,10 @@ struct Controle {
   std::wstring Caption;
   Couleur BackColor, ForeColor;
   Police Font;
-  bool Stretch = false;  // picture controls only
+  // Picture controls only. With stretching off the control takes its
+  // picture's natural size; on, it draws the picture scaled into itself.
+  bool Stretch = false;
+  std::shared_ptr<const Image> Picture;
 };
 
 // What the start-up leaves the program to do.
@@ -43,6 +49,7 @@ class frmVeille {
     Fichiers& fichiers;
     Fenetre& fenetre;
     Minuterie& minuterie;
+    Images& images;
   };
 
   // Lays the controls out at the screen's dots per inch.
@@ -67,10 +74,14 @@ class frmVeille {
   std::int16_t CompteurVide = 0;
   std::int16_t CompteurTouches = 0;
   std::int16_t CompteurSouris = 0;
+  double DureeSon = 0;  // seconds of the sound opened at start; 0 when none
+  Aleatoire Rnd;
 
  private:
   void preparer_plein_ecran();
   void demarrer_son_fond();
+  void verifier_son_fond();
+  void afficher_erreur();
 
   Services s_;
   Parametres parametres_;

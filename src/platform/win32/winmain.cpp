@@ -19,7 +19,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const double ppp = win32::points_par_pouce();
 
   win32::FenetreVeille fenetre(instance, ppp);
-  frmVeille veille({magasin, processus, ecran, fichiers, fenetre, fenetre}, ppp);
+  frmVeille veille({magasin, processus, ecran, fichiers, fenetre, fenetre, images}, ppp);
   fenetre.attacher(veille);
 
   switch (veille.Form_Load()) {

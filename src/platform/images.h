@@ -1,0 +1,34 @@
+// Picture decoding: a file becomes a picture with a natural size in pixels.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string_view>
+
+namespace pixavue {
+
+struct Taille {
+  double largeur = 0, hauteur = 0;
+  friend bool operator==(const Taille&, const Taille&) = default;
+};
+
+// A decoded picture. Only the platform that made it can draw it.
+class Image {
+ public:
+  virtual ~Image() = default;
+  // Pixels for raster pictures; for a metafile, its frame at the screen's
+  // dots per inch.
+  virtual Taille taille_naturelle() const = 0;
+};
+
+class Images {
+ public:
+  virtual ~Images() = default;
+  // Nothing when the file can't be read or decoded. `cadre`, when given, is
+  // the largest box the picture will ever be shown in, keeping its
+  // proportions: the decoder may then decode fewer pixels than the picture
+  // has, but never fewer than that box needs.
+  virtual std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Taille> cadre) = 0;
+};
+
+}  // namespace pixavue

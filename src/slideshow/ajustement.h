@@ -1,0 +1,22 @@
+// Fitting a picture to the screen by the size mode, and placing it centred.
+#pragma once
+
+#include <cstdint>
+
+#include "screensaver/frmVeille.h"
+
+namespace pixavue {
+
+// The proportion of two sides, long over short: the quotient in single
+// precision rounded to two decimals, halves to even.
+float rapport(float long_cote, float court_cote);
+
+// Resizes the work slot by the size mode (0 none, 1 only what doesn't fit,
+// 2 everything, anything else none). False when an assignment faulted; the
+// ones after it still ran.
+bool ajuster(Controle& image, std::int16_t mode, std::int16_t largeur_ecran, std::int16_t hauteur_ecran);
+
+// The display slot takes the work slot's size and picture, centred.
+void placer(Controle& affichee, const Controle& travail, std::int16_t largeur_ecran, std::int16_t hauteur_ecran);
+
+}  // namespace pixavue
