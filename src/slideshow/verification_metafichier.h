@@ -1,0 +1,43 @@
+// Walks a metafile's whole record chain before any system playback sees it.
+// Playback engines have a long history of memory errors on malformed files,
+// so a file is played only when every record is whole and inside the file,
+// every count fits its record, every object index is in range, the end
+// record is there, and the picture stays within limits that keep a valid
+// but hostile file from freezing the slideshow.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace pixavue {
+
+// Limits per picture.
+inline constexpr std::uint32_t kMaxEnregistrements = 200'000;
+inline constexpr std::uint64_t kMaxPoints = 2'000'000;
+inline constexpr std::uint64_t kMaxCaracteres = 200'000;
+inline constexpr std::uint64_t kMaxPixelsBitmap = 16'000'000;  // all embedded bitmaps together
+
+// A placeable Windows metafile: its box in logical units, the units per
+// inch, and where the metafile proper starts (after the placeable header).
+struct MetafichierWindows {
+  std::int16_t gauche, haut, droite, bas;
+  std::uint16_t unites_par_pouce;
+  std::size_t debut;
+  std::size_t taille;  // bytes of the metafile proper
+};
+
+// An enhanced metafile: its frame in hundredths of a millimetre.
+struct MetafichierAmeliore {
+  std::int32_t gauche, haut, droite, bas;
+  std::size_t taille;  // bytes, as the header gives them
+};
+
+// Nothing when the file doesn't check out. A Windows metafile without the
+// placeable header carries no size, and one whose box is empty or whose
+// unit is zero can't be sized either: both fail.
+std::optional<MetafichierWindows> verifier_wmf(std::span<const std::uint8_t> octets);
+std::optional<MetafichierAmeliore> verifier_emf(std::span<const std::uint8_t> octets);
+
+}  // namespace pixavue

@@ -1,0 +1,145 @@
+// The metafile walker: the samples pass, every broken form fails, and no
+// input reads outside its bytes (AddressSanitizer watches).
+#include "slideshow/verification_metafichier.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace pixavue {
+namespace {
+
+std::vector<std::uint8_t> lire(const char* nom) {
+  std::ifstream f(std::string(PIXAVUE_SAMPLES) + "/" + nom, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), {}};
+}
+
+void poser16(std::vector<std::uint8_t>& o, std::size_t a, std::uint16_t v) {
+  o[a] = v & 0xFF;
+  o[a + 1] = v >> 8;
+}
+void poser32(std::vector<std::uint8_t>& o, std::size_t a, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) o[a + i] = (v >> (8 * i)) & 0xFF;
+}
+
+TEST(VerificationWmf, TheSamplePassesWithItsBox) {
+  auto o = lire("dessin.wmf");
+  auto m = verifier_wmf(o);
+  ASSERT_TRUE(m);
+  EXPECT_EQ(m->droite - m->gauche, 3 * 1440);
+  EXPECT_EQ(m->bas - m->haut, 2 * 1440);
+  EXPECT_EQ(m->unites_par_pouce, 1440);
+  EXPECT_EQ(m->debut, 22u);
+  EXPECT_EQ(m->taille, o.size() - 22);
+}
+
+TEST(VerificationWmf, BrokenFilesFail) {
+  const auto bon = lire("dessin.wmf");
+  for (std::size_t n = 0; n < bon.size(); ++n)
+    EXPECT_FALSE(verifier_wmf(std::span(bon.data(), n))) << "cut at " << n;
+
+  auto sans_placable = std::vector<std::uint8_t>(bon.begin() + 22, bon.end());
+  EXPECT_FALSE(verifier_wmf(sans_placable));
+
+  auto unite_nulle = bon;
+  poser16(unite_nulle, 14, 0);
+  EXPECT_FALSE(verifier_wmf(unite_nulle));
+
+  auto boite_vide = bon;
+  poser16(boite_vide, 10, 0);  // right = left
+  EXPECT_FALSE(verifier_wmf(boite_vide));
+
+  // The records of the sample, after the 18-byte header at 22:
+  // SetMapMode, SetWindowOrg, SetWindowExt, CreateBrushIndirect, SelectObject...
+  const std::size_t select = 22 + 18 + 8 + 10 + 10 + 14;
+  auto mauvais_objet = bon;
+  poser16(mauvais_objet, select + 6, 7);  // only two slots
+  EXPECT_FALSE(verifier_wmf(mauvais_objet));
+
+  auto record_geant = bon;
+  poser32(record_geant, 22 + 18, 0x7FFFFFFF);
+  EXPECT_FALSE(verifier_wmf(record_geant));
+
+  auto record_nul = bon;
+  poser32(record_nul, 22 + 18, 0);
+  EXPECT_FALSE(verifier_wmf(record_nul));
+
+  auto sans_fin = bon;
+  sans_fin.erase(sans_fin.end() - 6, sans_fin.end());  // drop the end record, fix the header's size
+  poser32(sans_fin, 22 + 6, static_cast<std::uint32_t>((sans_fin.size() - 22) / 2));
+  EXPECT_FALSE(verifier_wmf(sans_fin));
+}
+
+TEST(VerificationWmf, APolygonCountBeyondItsRecordFails) {
+  auto o = lire("dessin.wmf");
+  // The polygon record follows: map mode, window origin and extent, brush,
+  // select, rectangle, brush, select, ellipse.
+  const std::size_t polygone = 22 + 18 + 8 + 10 + 10 + 14 + 8 + 14 + 14 + 8 + 14;
+  ASSERT_EQ(o[polygone + 4], 0x24);
+  ASSERT_EQ(o[polygone + 5], 0x03);
+  poser16(o, polygone + 6, 4);  // four points in a record that holds three
+  EXPECT_FALSE(verifier_wmf(o));
+  poser16(o, polygone + 6, 0xFFFF);
+  EXPECT_FALSE(verifier_wmf(o));
+}
+
+TEST(VerificationEmf, TheSamplePassesWithItsFrame) {
+  auto o = lire("schema.emf");
+  auto m = verifier_emf(o);
+  ASSERT_TRUE(m);
+  EXPECT_EQ(m->droite - m->gauche, 8000);  // 80 mm in hundredths
+  EXPECT_EQ(m->bas - m->haut, 5000);
+  EXPECT_EQ(m->taille, o.size());
+}
+
+TEST(VerificationEmf, BrokenFilesFail) {
+  const auto bon = lire("schema.emf");
+  for (std::size_t n = 0; n < bon.size(); ++n)
+    EXPECT_FALSE(verifier_emf(std::span(bon.data(), n))) << "cut at " << n;
+
+  auto signature = bon;
+  signature[40] ^= 1;
+  EXPECT_FALSE(verifier_emf(signature));
+
+  auto cadre_vide = bon;
+  poser32(cadre_vide, 32, 0);  // right = left = 0
+  EXPECT_FALSE(verifier_emf(cadre_vide));
+
+  auto taille_impaire = bon;
+  poser32(taille_impaire, 88 + 4, 25);  // first record's size: not a multiple of 4
+  EXPECT_FALSE(verifier_emf(taille_impaire));
+
+  auto objet = bon;  // the first select names handle 1 of 3; 9 is out of range
+  poser32(objet, 88 + 24 + 8, 9);
+  EXPECT_FALSE(verifier_emf(objet));
+
+  auto stock = bon;  // a stock object is fine
+  poser32(stock, 88 + 24 + 8, 0x80000000u | 4);
+  EXPECT_TRUE(verifier_emf(stock));
+
+  auto trop = bon;
+  poser32(trop, 52, 5'000'000);
+  EXPECT_FALSE(verifier_emf(trop));
+}
+
+TEST(VerificationEmf, ABitFlipNeverReadsOutside) {
+  const auto bon = lire("schema.emf");
+  for (std::size_t octet = 0; octet < bon.size(); ++octet)
+    for (int bit = 0; bit < 8; ++bit) {
+      auto o = bon;
+      o[octet] ^= static_cast<std::uint8_t>(1 << bit);
+      (void)verifier_emf(o);
+    }
+  const auto wmf = lire("dessin.wmf");
+  for (std::size_t octet = 0; octet < wmf.size(); ++octet)
+    for (int bit = 0; bit < 8; ++bit) {
+      auto o = wmf;
+      o[octet] ^= static_cast<std::uint8_t>(1 << bit);
+      (void)verifier_wmf(o);
+    }
+}
+
+}  // namespace
+}  // namespace pixavue
