@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquets=(
   cmake ninja-build g++ googletest          # native build and unit tests
-  g++-mingw-w64-x86-64-posix mingw-w64-tools  # the Windows build
+  g++-mingw-w64-x86-64-posix mingw-w64-tools nasm  # the Windows build, libjpeg-turbo
   wine wine64 fonts-wine fonts-liberation   # running it here
   xvfb xauth imagemagick                    # a display without a screen, screenshots
   pulseaudio pulseaudio-utils               # a sound device without a sound card

@@ -35,7 +35,7 @@ std::vector<Reechantillonneur::Contribution> Reechantillonneur::contributions(in
   return resultat;
 }
 
-Reechantillonneur::Reechantillonneur(int ls, int hs, int lt, int ht, Fenetre fenetre, std::uint8_t* destination,
+Reechantillonneur::Reechantillonneur(int ls, int hs, int lt, int ht, Zone fenetre, std::uint8_t* destination,
                                      std::ptrdiff_t pas)
     : largeur_source_(ls),
       hauteur_source_(hs),

@@ -17,14 +17,14 @@ struct Pixels {
 
 // The part of the resized picture that is made: columns [x0, x0 + largeur),
 // rows [y0, y0 + hauteur) of a picture resized to `taille_largeur` x `taille_hauteur`.
-struct Fenetre {
+struct Zone {
   int x0 = 0, y0 = 0, largeur = 0, hauteur = 0;
 };
 
 class Reechantillonneur {
  public:
   // `destination` receives the window's pixels, `pas` bytes a row.
-  Reechantillonneur(int largeur_source, int hauteur_source, int taille_largeur, int taille_hauteur, Fenetre fenetre,
+  Reechantillonneur(int largeur_source, int hauteur_source, int taille_largeur, int taille_hauteur, Zone fenetre,
                     std::uint8_t* destination, std::ptrdiff_t pas);
 
   // The next source row, `largeur_source` BGRA pixels.
@@ -42,7 +42,7 @@ class Reechantillonneur {
   void emettre(int ligne_fenetre, const float* valeurs);
 
   int largeur_source_, hauteur_source_;
-  Fenetre fenetre_;
+  Zone fenetre_;
   std::uint8_t* destination_;
   std::ptrdiff_t pas_;
   std::vector<Contribution> colonnes_, lignes_;

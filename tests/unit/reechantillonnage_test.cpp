@@ -52,7 +52,7 @@ TEST(Reechantillonnage, AWindowIsThatPartOfTheWhole) {
   Pixels source = motif(40, 30);
   for (auto [l, h] : {std::pair{17, 13}, {90, 70}}) {
     Pixels tout = reechantillonner(source, l, h);
-    Fenetre f{3, 5, l / 2, h / 3};
+    Zone f{3, 5, l / 2, h / 3};
     std::vector<std::uint8_t> partie(4 * static_cast<std::size_t>(f.largeur) * f.hauteur);
     Reechantillonneur r(40, 30, l, h, f, partie.data(), 4 * f.largeur);
     for (int y = 0; y < 30; ++y) r.ajouter_ligne(source.octets.data() + 4 * 40 * y);

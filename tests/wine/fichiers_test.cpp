@@ -6,6 +6,7 @@
 #include "platform/win32/ecran_win32.h"
 #include "platform/win32/fenetre_veille.h"
 #include "platform/win32/fichiers_win32.h"
+#include "platform/win32/images_win32.h"
 #include "platform/win32/magasin_registre.h"
 #include "settings/types_images.h"
 
@@ -52,6 +53,8 @@ TEST(Fichiers, AFullScreenStartUpListsMatchingFilesSortedWithoutRegardToCase) {
   ProcessusPleinEcran processus;
   EcranWin32 ecran;
   FichiersWin32 fichiers;
+  InitialisationCom com;
+  ImagesWin32 images(points_par_pouce());
   FenetreVeille fenetre(GetModuleHandleW(nullptr), points_par_pouce());
   frmVeille veille({magasin, processus, ecran, fichiers, fenetre, fenetre, images}, points_par_pouce());
   fenetre.attacher(veille);

@@ -3,6 +3,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "layouts/ressources.h"
@@ -103,6 +104,7 @@ LRESULT FenetreVeille::traiter(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_TIMER:
       if (wparam != kIdTimer1) break;
       logique_->Timer1_Timer();
+      preparer_image();
       InvalidateRect(hwnd_, nullptr, FALSE);
       return 0;
     case WM_CLOSE:
@@ -130,6 +132,34 @@ LRESULT FenetreVeille::traiter(UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcW(hwnd_, message, wparam, lparam);
 }
 
+void FenetreVeille::preparer_image() {
+  const Controle& montree = logique_->Image1[1];
+  const auto* image = dynamic_cast<const ImageWin32*>(montree.Picture.get());
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  // A fractional rectangle meets device pixels at its nearest corners.
+  const int x = static_cast<int>(std::lround(montree.Left)), y = static_cast<int>(std::lround(montree.Top));
+  const int largeur = std::max(1, static_cast<int>(std::lround(montree.Left + montree.Width)) - x);
+  const int hauteur = std::max(1, static_cast<int>(std::lround(montree.Top + montree.Height)) - y);
+  // Only what the screen shows of it is made: a picture at its natural size
+  // may be far larger than the screen.
+  const int x0 = std::max(0, -x), y0 = std::max(0, -y);
+  const int x1 = std::min(largeur, static_cast<int>(client.right) - x);
+  const int y1 = std::min(hauteur, static_cast<int>(client.bottom) - y);
+  if (!montree.Visible || !image || x1 <= x0 || y1 <= y0) {
+    preparation_ = {};
+    preparee_ = {};
+    return;
+  }
+  Preparation voulue{image, x, y, largeur, hauteur, {x0, y0, x1 - x0, y1 - y0}, couleur_gdi(logique_->BackColor, 0)};
+  if (voulue == preparation_ && preparee_.bitmap) return;
+  preparee_ = {};  // the old one goes before the new one is made
+  preparee_ = creer_dib(x1 - x0, y1 - y0);
+  if (!preparee_.bitmap) return;
+  image->preparer(largeur, hauteur, voulue.partie, voulue.fond, preparee_);
+  preparation_ = voulue;
+}
+
 bool FenetreVeille::sous_une_main(POINT point) const {
   for (const Controle& image : logique_->Image1) {
     RECT zone = rect_de(image);
@@ -155,6 +185,13 @@ void FenetreVeille::peindre(HDC dc, const RECT& client) {
 
   PoigneePinceau fond(CreateSolidBrush(couleur_gdi(logique_->BackColor, 0)));
   FillRect(memoire.get(), &client, fond.get());
+
+  if (preparee_.bitmap) {
+    PoigneeDcMemoire source(CreateCompatibleDC(dc));
+    Selection choisie(source.get(), preparee_.bitmap.get());
+    BitBlt(memoire.get(), preparation_.x + preparation_.partie.x0, preparation_.y + preparation_.partie.y0,
+           preparee_.largeur, preparee_.hauteur, source.get(), 0, 0, SRCCOPY);
+  }
 
   SetBkMode(memoire.get(), TRANSPARENT);
   peindre_texte(memoire.get(), logique_->lblInfo, rect_de(logique_->lblInfo), DT_LEFT);

@@ -10,6 +10,7 @@
 
 #include "platform/fenetre.h"
 #include "platform/win32/gdi.h"
+#include "platform/win32/images_win32.h"
 #include "screensaver/frmVeille.h"
 
 namespace pixavue::win32 {
@@ -28,6 +29,10 @@ class FenetreVeille : public Fenetre, public Minuterie {
   void attacher(frmVeille& logique) { logique_ = &logique; }
   // Shows the window maximised, as the start-up left it.
   void montrer();
+
+  // Prepares the shown picture at its shown size, once: painting then only
+  // copies it. Called after every tick.
+  void preparer_image();
 
   HWND hwnd() const { return hwnd_; }
   HWND picture1() const { return picture1_; }
@@ -54,6 +59,22 @@ class FenetreVeille : public Fenetre, public Minuterie {
   bool actif_ = false;
   UINT intervalle_ = 1000;
   std::map<std::tuple<std::wstring_view, double, bool>, PoigneePolice> polices_;
+
+  // What the prepared picture was made from, so that it is made again only
+  // when one of these changes.
+  struct Preparation {
+    const Image* image = nullptr;
+    int x = 0, y = 0, largeur = 0, hauteur = 0;
+    Zone partie;
+    COLORREF fond = 0;
+    bool operator==(const Preparation& a) const {
+      return image == a.image && x == a.x && y == a.y && largeur == a.largeur && hauteur == a.hauteur &&
+             partie.x0 == a.partie.x0 && partie.y0 == a.partie.y0 && partie.largeur == a.partie.largeur &&
+             partie.hauteur == a.partie.hauteur && fond == a.fond;
+    }
+  };
+  Preparation preparation_;
+  ImagePreparee preparee_;
 };
 
 }  // namespace pixavue::win32

@@ -6,17 +6,20 @@
 #include "platform/win32/fenetre_options.h"
 #include "platform/win32/fenetre_veille.h"
 #include "platform/win32/fichiers_win32.h"
+#include "platform/win32/images_win32.h"
 #include "platform/win32/magasin_registre.h"
 #include "platform/win32/processus_win32.h"
 
 using namespace pixavue;
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  win32::InitialisationCom com;
   win32::ProcessusWin32 processus;
   win32::MagasinRegistre magasin;
   win32::EcranWin32 ecran;
   win32::FichiersWin32 fichiers;
   const double ppp = win32::points_par_pouce();
+  win32::ImagesWin32 images(ppp);
 
   win32::FenetreVeille fenetre(instance, ppp);
   frmVeille veille({magasin, processus, ecran, fichiers, fenetre, fenetre, images}, ppp);

@@ -1,0 +1,106 @@
+// Picture files on Windows: the format is told by the first bytes.
+#include "platform/win32/images_win32.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pixavue::win32 {
+namespace {
+
+// Files larger than this are no pictures the screensaver will show.
+constexpr std::uint64_t kMaxOctetsFichier = 512ull << 20;
+
+std::optional<std::vector<std::uint8_t>> lire_fichier(std::wstring_view chemin) {
+  PoigneeNoyau fichier(CreateFileW(std::wstring(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (fichier.get() == INVALID_HANDLE_VALUE) {
+    fichier.release();
+    return std::nullopt;
+  }
+  LARGE_INTEGER taille;
+  if (!GetFileSizeEx(fichier.get(), &taille) || taille.QuadPart < 0 ||
+      static_cast<std::uint64_t>(taille.QuadPart) > kMaxOctetsFichier)
+    return std::nullopt;
+  std::vector<std::uint8_t> octets(static_cast<std::size_t>(taille.QuadPart));
+  std::size_t lus = 0;
+  while (lus < octets.size()) {
+    DWORD morceau = 0;
+    DWORD demande = static_cast<DWORD>(std::min<std::size_t>(octets.size() - lus, 1u << 24));
+    if (!ReadFile(fichier.get(), octets.data() + lus, demande, &morceau, nullptr) || morceau == 0) return std::nullopt;
+    lus += morceau;
+  }
+  return octets;
+}
+
+bool commence_par(std::span<const std::uint8_t> o, std::initializer_list<std::uint8_t> debut) {
+  return o.size() >= debut.size() && std::equal(debut.begin(), debut.end(), o.begin());
+}
+
+}  // namespace
+
+ImagePreparee creer_dib(int largeur, int hauteur) {
+  ImagePreparee p;
+  if (largeur <= 0 || hauteur <= 0) return p;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), largeur, -hauteur, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  p.bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!p.bitmap) return p;
+  p.bits = static_cast<std::uint8_t*>(bits);
+  p.largeur = largeur;
+  p.hauteur = hauteur;
+  return p;
+}
+
+Reduction reduction_pour(double largeur, double hauteur, const std::optional<Taille>& cadre) {
+  if (!cadre || largeur <= 0 || hauteur <= 0) return {};
+  // Fitting keeps the proportions, up to the rounding of their ratio: a
+  // hundredth more covers it.
+  const double echelle = std::min(cadre->largeur / largeur, cadre->hauteur / hauteur) * 1.01;
+  return {std::min(echelle, 1.0)};
+}
+
+// Premultiplied pixels composed over the background, made opaque.
+static void composer(ImagePreparee& cible, COLORREF fond) {
+  const std::uint32_t fb = GetBValue(fond), fv = GetGValue(fond), fr = GetRValue(fond);
+  std::uint8_t* p = cible.bits;
+  for (std::size_t i = 0, n = std::size_t(cible.largeur) * cible.hauteur; i < n; ++i, p += 4) {
+    const std::uint32_t reste = 255 - p[3];
+    if (reste == 0) continue;
+    p[0] = static_cast<std::uint8_t>(p[0] + (fb * reste + 127) / 255);
+    p[1] = static_cast<std::uint8_t>(p[1] + (fv * reste + 127) / 255);
+    p[2] = static_cast<std::uint8_t>(p[2] + (fr * reste + 127) / 255);
+    p[3] = 255;
+  }
+}
+
+void ImageMatricielle::preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond,
+                                ImagePreparee& cible) const {
+  Reechantillonneur r(pixels_.largeur, pixels_.hauteur, largeur, hauteur, fenetre, cible.bits,
+                      4 * static_cast<std::ptrdiff_t>(cible.largeur));
+  for (int y = 0; y < pixels_.hauteur; ++y)
+    r.ajouter_ligne(pixels_.octets.data() + 4 * static_cast<std::size_t>(pixels_.largeur) * y);
+  r.terminer();
+  composer(cible, fond);
+}
+
+ImagesWin32::ImagesWin32(double ppp) : ppp_(ppp) {
+  CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&wic_));
+}
+
+std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std::optional<Taille> cadre) {
+  auto octets = lire_fichier(chemin);
+  if (!octets) return nullptr;
+  const std::span<const std::uint8_t> o(*octets);
+  if (commence_par(o, {0xFF, 0xD8, 0xFF})) return decoder_jpeg(o, cadre);
+  if (commence_par(o, {0xD7, 0xCD, 0xC6, 0x9A})) return decoder_metafichier(o, ppp_);
+  if (o.size() >= 44 && commence_par(o, {0x01, 0x00, 0x00, 0x00}) && o[40] == ' ' && o[41] == 'E' && o[42] == 'M' &&
+      o[43] == 'F')
+    return decoder_metafichier(o, ppp_);
+  if (commence_par(o, {0x00, 0x00, 0x01, 0x00}) || commence_par(o, {0x00, 0x00, 0x02, 0x00}))
+    return decoder_icone(chemin, o);
+  if (commence_par(o, {'B', 'M'}) || commence_par(o, {'G', 'I', 'F', '8'})) return decoder_wic(wic_.Get(), chemin, cadre);
+  return nullptr;  // text, a metafile without its placeable header, anything else
+}
+
+}  // namespace pixavue::win32

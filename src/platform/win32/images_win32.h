@@ -1,0 +1,97 @@
+// Picture files on Windows: each format decoded by what does it best, into
+// pictures that the screensaver window prepares once at their shown size.
+#pragma once
+
+#include <wincodec.h>
+#include <windows.h>
+#include <wrl/client.h>
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "platform/images.h"
+#include "platform/win32/poignees.h"
+#include "slideshow/reechantillonnage.h"
+
+namespace pixavue::win32 {
+
+// The most pixels a decoded picture may hold (200 MB): a file that asks for
+// more takes the error path instead of exhausting memory.
+inline constexpr std::uint64_t kMaxPixelsDecodes = 50'000'000;
+
+// A picture prepared for the screen: opaque pixels of the visible part of its
+// shown rectangle, composed over the background, ready to be copied.
+struct ImagePreparee {
+  PoigneeGdi<HBITMAP> bitmap;
+  std::uint8_t* bits = nullptr;  // owned by the bitmap
+  int largeur = 0, hauteur = 0;
+};
+
+// A 32-bit top-down DIB section of that size; empty when it can't be made.
+ImagePreparee creer_dib(int largeur, int hauteur);
+
+class ImageWin32 : public Image {
+ public:
+  // Draws the `fenetre` part of the picture scaled to `largeur` x `hauteur`,
+  // over `fond`, into `cible` (of the window's size).
+  virtual void preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond, ImagePreparee& cible) const = 0;
+};
+
+// A raster picture: its pixels, maybe decoded at a reduced scale, and the
+// natural size the file gives.
+class ImageMatricielle : public ImageWin32 {
+ public:
+  ImageMatricielle(Pixels pixels, Taille naturelle) : pixels_(std::move(pixels)), naturelle_(naturelle) {}
+  Taille taille_naturelle() const override { return naturelle_; }
+  void preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond, ImagePreparee& cible) const override;
+  const Pixels& pixels() const { return pixels_; }
+
+ private:
+  Pixels pixels_;
+  Taille naturelle_;
+};
+
+// The reduced size a decoder may stop at: the smallest that still covers
+// what `cadre` shows of a picture of `largeur` x `hauteur`.
+struct Reduction {
+  double echelle = 1;  // at most 1
+};
+Reduction reduction_pour(double largeur, double hauteur, const std::optional<Taille>& cadre);
+
+// The decoders, one a family of formats; nothing on any failure.
+std::shared_ptr<const Image> decoder_jpeg(std::span<const std::uint8_t> octets, std::optional<Taille> cadre);
+std::shared_ptr<const Image> decoder_wic(IWICImagingFactory* fabrique, std::wstring_view chemin,
+                                         std::optional<Taille> cadre);
+std::shared_ptr<const Image> decoder_icone(std::wstring_view chemin, std::span<const std::uint8_t> octets);
+std::shared_ptr<const Image> decoder_metafichier(std::span<const std::uint8_t> octets, double points_par_pouce);
+
+// Needs COM initialised on the calling thread for as long as it lives.
+class ImagesWin32 : public Images {
+ public:
+  explicit ImagesWin32(double points_par_pouce);
+  // The format is told by the file's first bytes, never by its name.
+  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Taille> cadre) override;
+
+ private:
+  double ppp_;
+  Microsoft::WRL::ComPtr<IWICImagingFactory> wic_;
+};
+
+// COM for the thread, for the life of the object.
+class InitialisationCom {
+ public:
+  InitialisationCom() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ~InitialisationCom() {
+    if (ok_) CoUninitialize();
+  }
+  InitialisationCom(const InitialisationCom&) = delete;
+  InitialisationCom& operator=(const InitialisationCom&) = delete;
+
+ private:
+  bool ok_;
+};
+
+}  // namespace pixavue::win32
