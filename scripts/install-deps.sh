@@ -4,7 +4,8 @@
 set -euo pipefail
 
 paquets=(
-  cmake ninja-build g++ googletest          # native build and unit tests
+  cmake ninja-build g++ googletest python3  # native build and unit tests
+  clang libclang-rt-14-dev                  # the fuzzers (libFuzzer)
   g++-mingw-w64-x86-64-posix mingw-w64-tools nasm  # the Windows build, libjpeg-turbo
   wine wine64 fonts-wine fonts-liberation   # running it here
   xvfb xauth imagemagick                    # a display without a screen, screenshots

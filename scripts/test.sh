@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the native unit tests
-# (with AddressSanitizer and UndefinedBehaviorSanitizer), then the Win32
-# integration and end-to-end tests under Wine.
+# (with AddressSanitizer and UndefinedBehaviorSanitizer), a short bounded run
+# of each libFuzzer target, then the Win32 integration and end-to-end tests
+# under Wine.
 set -uo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 source "$racine/scripts/environment.sh"
 
 "$racine/scripts/install-deps.sh" || exit 1
-"$racine/scripts/build.sh" native win64 || exit 1
+"$racine/scripts/build.sh" native win64 fuzz || exit 1
 
 assurer_affichage
 assurer_son "$racine/build/pulse"
@@ -16,7 +17,7 @@ trap_ajouter "wineserver -k >/dev/null 2>&1 || true"
 
 total_reussis=0
 total_echecs=0
-for cible in native win64; do
+for cible in native fuzz win64; do
   echo "== tests: $cible"
   journal="$racine/build/$cible/ctest.log"
   (cd "$racine/build/$cible" && ctest --output-on-failure --timeout 300) 2>&1 | tee "$journal"

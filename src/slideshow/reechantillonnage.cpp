@@ -37,8 +37,7 @@ std::vector<Reechantillonneur::Contribution> Reechantillonneur::contributions(in
 
 Reechantillonneur::Reechantillonneur(int ls, int hs, int lt, int ht, Zone fenetre, std::uint8_t* destination,
                                      std::ptrdiff_t pas)
-    : largeur_source_(ls),
-      hauteur_source_(hs),
+    : hauteur_source_(hs),
       fenetre_(fenetre),
       destination_(destination),
       pas_(pas),

@@ -41,7 +41,7 @@ class Reechantillonneur {
   void reduire_ligne(const std::uint8_t* ligne, float* sortie) const;
   void emettre(int ligne_fenetre, const float* valeurs);
 
-  int largeur_source_, hauteur_source_;
+  int hauteur_source_;
   Zone fenetre_;
   std::uint8_t* destination_;
   std::ptrdiff_t pas_;

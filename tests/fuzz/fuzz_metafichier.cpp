@@ -1,0 +1,18 @@
+// The metafile walker on arbitrary bytes: never reads outside them, never
+// accepts a file whose sizes it did not check.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "slideshow/verification_metafichier.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
+  std::span<const std::uint8_t> octets(donnees, taille);
+  if (auto wmf = pixavue::verifier_wmf(octets)) {
+    if (wmf->debut + wmf->taille > taille || wmf->unites_par_pouce == 0 || wmf->droite <= wmf->gauche) std::abort();
+  }
+  if (auto emf = pixavue::verifier_emf(octets)) {
+    if (emf->taille > taille || emf->droite <= emf->gauche || emf->bas <= emf->haut) std::abort();
+  }
+  return 0;
+}
