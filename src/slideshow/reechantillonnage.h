@@ -33,23 +33,27 @@ class Reechantillonneur {
   void terminer();
 
  private:
-  struct Contribution {
-    int premier = 0;              // first source index
-    std::vector<float> poids;     // weights of the following ones
+  // Which source indexes make each output index, and their weights in
+  // fixed point (kUn is 1), all outputs in one array.
+  struct Contributions {
+    std::vector<int> premier, nombre, debut;  // per output: first source, count, offset into poids
+    std::vector<std::int32_t> poids;
+    int taille() const { return static_cast<int>(premier.size()); }
   };
-  static std::vector<Contribution> contributions(int source, int taille, int debut, int nombre);
-  void reduire_ligne(const std::uint8_t* ligne, float* sortie) const;
-  void emettre(int ligne_fenetre, const float* valeurs);
+  static Contributions contributions(int source, int taille, int debut, int nombre);
+  void reduire_ligne(const std::uint8_t* ligne, std::uint16_t* sortie) const;
 
   int hauteur_source_;
   Zone fenetre_;
   std::uint8_t* destination_;
   std::ptrdiff_t pas_;
-  std::vector<Contribution> colonnes_, lignes_;
-  std::vector<float> reduites_;  // horizontally resized source rows still needed
-  int premiere_gardee_ = 0;      // source row held at the start of reduites_
-  int suivante_ = 0;             // next source row to come
-  int prochaine_sortie_ = 0;     // next window row to write
+  Contributions colonnes_, lignes_;
+  // Horizontally resized source rows still needed, 8.8 fixed point.
+  std::vector<std::uint16_t> reduites_;
+  std::vector<std::uint32_t> somme_;
+  int premiere_gardee_ = 0;   // source row held at the start of reduites_
+  int suivante_ = 0;          // next source row to come
+  int prochaine_sortie_ = 0;  // next window row to write
 };
 
 // Resizes a whole picture in memory; for the tests and small pictures.

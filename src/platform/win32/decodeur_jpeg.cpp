@@ -2,6 +2,8 @@
 // than the screen is decoded at the smallest eighth that still covers what
 // the screen shows of it, which is several times faster than a full decode
 // and a fraction of its memory.
+#include <windows.h>
+
 #include <csetjmp>
 #include <cstdio>
 
@@ -20,11 +22,48 @@ struct Erreur {
   std::jmp_buf retour;
 };
 
+// The file read 64 KB at a time as the decoder asks: a 10 MB photo never
+// sits whole in memory next to its decoded pixels.
+struct Source {
+  jpeg_source_mgr mgr;
+  HANDLE fichier;
+  std::uint8_t tampon[64 * 1024];
+};
+
+void debut_source(j_decompress_ptr) {}
+boolean remplir(j_decompress_ptr info) {
+  auto* s = reinterpret_cast<Source*>(info->src);
+  DWORD lus = 0;
+  if (!ReadFile(s->fichier, s->tampon, sizeof s->tampon, &lus, nullptr) || lus == 0) {
+    // A truncated file ends as libjpeg expects: with an end-of-image marker.
+    static const std::uint8_t kFin[] = {0xFF, JPEG_EOI};
+    s->mgr.next_input_byte = kFin;
+    s->mgr.bytes_in_buffer = sizeof kFin;
+    return TRUE;
+  }
+  s->mgr.next_input_byte = s->tampon;
+  s->mgr.bytes_in_buffer = lus;
+  return TRUE;
+}
+void sauter(j_decompress_ptr info, long nombre) {
+  auto* s = reinterpret_cast<Source*>(info->src);
+  while (nombre > static_cast<long>(s->mgr.bytes_in_buffer)) {
+    nombre -= static_cast<long>(s->mgr.bytes_in_buffer);
+    remplir(info);
+  }
+  if (nombre > 0) {
+    s->mgr.next_input_byte += nombre;
+    s->mgr.bytes_in_buffer -= static_cast<std::size_t>(nombre);
+  }
+}
+void fin_source(j_decompress_ptr) {}
+
 // Everything the decoding touches lives here, behind one pointer that does
 // not change after setjmp, so nothing is lost when libjpeg jumps back.
 struct Decodage {
   jpeg_decompress_struct info{};
   Erreur erreur{};
+  Source source{};
   Pixels pixels;
   bool cree = false;
   ~Decodage() {
@@ -37,14 +76,16 @@ struct Decodage {
 }
 void taire(j_common_ptr) {}
 
-bool decoder(Decodage* d, std::span<const std::uint8_t> octets, const std::optional<Taille>& cadre) {
+bool decoder(Decodage* d, HANDLE fichier, const std::optional<Taille>& cadre) {
   d->info.err = jpeg_std_error(&d->erreur.mgr);
   d->erreur.mgr.error_exit = sortir_en_erreur;
   d->erreur.mgr.output_message = taire;
   if (setjmp(d->erreur.retour)) return false;
   jpeg_create_decompress(&d->info);
   d->cree = true;
-  jpeg_mem_src(&d->info, octets.data(), static_cast<unsigned long>(octets.size()));
+  d->source.mgr = {nullptr, 0, debut_source, remplir, sauter, jpeg_resync_to_restart, fin_source};
+  d->source.fichier = fichier;
+  d->info.src = &d->source.mgr;
   if (jpeg_read_header(&d->info, TRUE) != JPEG_HEADER_OK) return false;
 
   const Reduction reduction = reduction_pour(d->info.image_width, d->info.image_height, cadre);
@@ -69,9 +110,9 @@ bool decoder(Decodage* d, std::span<const std::uint8_t> octets, const std::optio
 
 }  // namespace
 
-std::shared_ptr<const Image> decoder_jpeg(std::span<const std::uint8_t> octets, std::optional<Taille> cadre) {
+std::shared_ptr<const Image> decoder_jpeg(HANDLE fichier, std::optional<Taille> cadre) {
   auto d = std::make_unique<Decodage>();
-  if (!decoder(d.get(), octets, cadre)) return nullptr;
+  if (!decoder(d.get(), fichier, cadre)) return nullptr;
   const Taille naturelle{double(d->info.image_width), double(d->info.image_height)};
   return std::make_shared<ImageMatricielle>(std::move(d->pixels), naturelle);
 }

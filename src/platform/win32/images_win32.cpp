@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace pixavue::win32 {
 namespace {
@@ -10,15 +11,20 @@ namespace {
 // Files larger than this are no pictures the screensaver will show.
 constexpr std::uint64_t kMaxOctetsFichier = 512ull << 20;
 
-std::optional<std::vector<std::uint8_t>> lire_fichier(std::wstring_view chemin) {
-  PoigneeNoyau fichier(CreateFileW(std::wstring(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (fichier.get() == INVALID_HANDLE_VALUE) {
-    fichier.release();
-    return std::nullopt;
-  }
+struct TraitsFichier {
+  static HANDLE vide() { return INVALID_HANDLE_VALUE; }
+  static void fermer(HANDLE h) { CloseHandle(h); }
+};
+using PoigneeFichier = Poignee<HANDLE, TraitsFichier>;
+
+PoigneeFichier ouvrir(std::wstring_view chemin) {
+  return PoigneeFichier(CreateFileW(std::wstring(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+}
+
+std::optional<std::vector<std::uint8_t>> lire_fichier(HANDLE fichier) {
   LARGE_INTEGER taille;
-  if (!GetFileSizeEx(fichier.get(), &taille) || taille.QuadPart < 0 ||
+  if (!GetFileSizeEx(fichier, &taille) || taille.QuadPart < 0 ||
       static_cast<std::uint64_t>(taille.QuadPart) > kMaxOctetsFichier)
     return std::nullopt;
   std::vector<std::uint8_t> octets(static_cast<std::size_t>(taille.QuadPart));
@@ -26,7 +32,7 @@ std::optional<std::vector<std::uint8_t>> lire_fichier(std::wstring_view chemin) 
   while (lus < octets.size()) {
     DWORD morceau = 0;
     DWORD demande = static_cast<DWORD>(std::min<std::size_t>(octets.size() - lus, 1u << 24));
-    if (!ReadFile(fichier.get(), octets.data() + lus, demande, &morceau, nullptr) || morceau == 0) return std::nullopt;
+    if (!ReadFile(fichier, octets.data() + lus, demande, &morceau, nullptr) || morceau == 0) return std::nullopt;
     lus += morceau;
   }
   return octets;
@@ -76,6 +82,15 @@ static void composer(ImagePreparee& cible, COLORREF fond) {
 
 void ImageMatricielle::preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond,
                                 ImagePreparee& cible) const {
+  if (largeur == pixels_.largeur && hauteur == pixels_.hauteur) {
+    // One to one: the visible rows are copied as they are.
+    for (int y = 0; y < fenetre.hauteur; ++y)
+      std::memcpy(cible.bits + 4 * std::size_t(cible.largeur) * y,
+                  pixels_.octets.data() + 4 * (std::size_t(pixels_.largeur) * (y + fenetre.y0) + fenetre.x0),
+                  4 * std::size_t(fenetre.largeur));
+    composer(cible, fond);
+    return;
+  }
   Reechantillonneur r(pixels_.largeur, pixels_.hauteur, largeur, hauteur, fenetre, cible.bits,
                       4 * static_cast<std::ptrdiff_t>(cible.largeur));
   for (int y = 0; y < pixels_.hauteur; ++y)
@@ -89,18 +104,30 @@ ImagesWin32::ImagesWin32(double ppp) : ppp_(ppp) {
 }
 
 std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std::optional<Taille> cadre) {
-  auto octets = lire_fichier(chemin);
+  PoigneeFichier fichier = ouvrir(chemin);
+  if (!fichier) return nullptr;
+  std::uint8_t entete[44] = {};
+  DWORD lus = 0;
+  if (!ReadFile(fichier.get(), entete, sizeof entete, &lus, nullptr)) return nullptr;
+  const std::span<const std::uint8_t> e(entete, lus);
+  SetFilePointer(fichier.get(), 0, nullptr, FILE_BEGIN);
+
+  // Photos and bitmaps can be large: they are read as they are decoded.
+  if (commence_par(e, {0xFF, 0xD8, 0xFF})) return decoder_jpeg(fichier.get(), cadre);
+  if (commence_par(e, {'B', 'M'}) || commence_par(e, {'G', 'I', 'F', '8'})) {
+    fichier.reset();
+    return decoder_wic(wic_.Get(), chemin, cadre);
+  }
+  const bool wmf = commence_par(e, {0xD7, 0xCD, 0xC6, 0x9A});
+  const bool emf = lus == 44 && commence_par(e, {0x01, 0x00, 0x00, 0x00}) && e[40] == ' ' && e[41] == 'E' &&
+                   e[42] == 'M' && e[43] == 'F';
+  const bool icone = commence_par(e, {0x00, 0x00, 0x01, 0x00}) || commence_par(e, {0x00, 0x00, 0x02, 0x00});
+  // Text, a metafile without its placeable header, anything else: no picture.
+  if (!wmf && !emf && !icone) return nullptr;
+  auto octets = lire_fichier(fichier.get());
+  fichier.reset();
   if (!octets) return nullptr;
-  const std::span<const std::uint8_t> o(*octets);
-  if (commence_par(o, {0xFF, 0xD8, 0xFF})) return decoder_jpeg(o, cadre);
-  if (commence_par(o, {0xD7, 0xCD, 0xC6, 0x9A})) return decoder_metafichier(o, ppp_);
-  if (o.size() >= 44 && commence_par(o, {0x01, 0x00, 0x00, 0x00}) && o[40] == ' ' && o[41] == 'E' && o[42] == 'M' &&
-      o[43] == 'F')
-    return decoder_metafichier(o, ppp_);
-  if (commence_par(o, {0x00, 0x00, 0x01, 0x00}) || commence_par(o, {0x00, 0x00, 0x02, 0x00}))
-    return decoder_icone(chemin, o);
-  if (commence_par(o, {'B', 'M'}) || commence_par(o, {'G', 'I', 'F', '8'})) return decoder_wic(wic_.Get(), chemin, cadre);
-  return nullptr;  // text, a metafile without its placeable header, anything else
+  return icone ? decoder_icone(chemin, *octets) : decoder_metafichier(*octets, ppp_);
 }
 
 }  // namespace pixavue::win32

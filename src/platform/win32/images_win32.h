@@ -62,7 +62,7 @@ struct Reduction {
 Reduction reduction_pour(double largeur, double hauteur, const std::optional<Taille>& cadre);
 
 // The decoders, one a family of formats; nothing on any failure.
-std::shared_ptr<const Image> decoder_jpeg(std::span<const std::uint8_t> octets, std::optional<Taille> cadre);
+std::shared_ptr<const Image> decoder_jpeg(HANDLE fichier, std::optional<Taille> cadre);
 std::shared_ptr<const Image> decoder_wic(IWICImagingFactory* fabrique, std::wstring_view chemin,
                                          std::optional<Taille> cadre);
 std::shared_ptr<const Image> decoder_icone(std::wstring_view chemin, std::span<const std::uint8_t> octets);
