@@ -114,6 +114,8 @@ std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std:
 
   // Photos and bitmaps can be large: they are read as they are decoded.
   if (commence_par(e, {0xFF, 0xD8, 0xFF})) return decoder_jpeg(fichier.get(), cadre);
+  if (commence_par(e, {'B', 'M'}))
+    if (auto image = decoder_bmp(fichier.get(), cadre)) return *image;
   if (commence_par(e, {'B', 'M'}) || commence_par(e, {'G', 'I', 'F', '8'})) {
     fichier.reset();
     return decoder_wic(wic_.Get(), chemin, cadre);

@@ -63,6 +63,8 @@ Reduction reduction_pour(double largeur, double hauteur, const std::optional<Tai
 
 // The decoders, one a family of formats; nothing on any failure.
 std::shared_ptr<const Image> decoder_jpeg(HANDLE fichier, std::optional<Taille> cadre);
+// Nothing when the bitmap is not one of the forms it reads.
+std::optional<std::shared_ptr<const Image>> decoder_bmp(HANDLE fichier, std::optional<Taille> cadre);
 std::shared_ptr<const Image> decoder_wic(IWICImagingFactory* fabrique, std::wstring_view chemin,
                                          std::optional<Taille> cadre);
 std::shared_ptr<const Image> decoder_icone(std::wstring_view chemin, std::span<const std::uint8_t> octets);
