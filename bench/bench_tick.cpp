@@ -13,10 +13,10 @@
 #include <wrl/client.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <string>
-#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -40,12 +40,13 @@ SIZE_T engagee() {
 // Wine keeps no peak of its own: a thread samples the committed bytes.
 class Pic {
  public:
-  Pic() : fil_([this] {
-      while (!fin_) {
-        pic_ = std::max<SIZE_T>(pic_, engagee());
-        Sleep(0);
-      }
-    }) {}
+  Pic()
+      : fil_([this] {
+          while (!fin_) {
+            pic_ = std::max<SIZE_T>(pic_, engagee());
+            Sleep(0);
+          }
+        }) {}
   ~Pic() {
     fin_ = true;
     fil_.join();

@@ -31,7 +31,7 @@ photo anime-1600x1200.gif 1600 1200 -colors 256
 assurer_affichage
 export WINEPREFIX="$racine/build/win64/wineprefix"
 trap_ajouter "wineserver -k >/dev/null 2>&1 || true"
-banc() { "$racine/tests/wine/wine-run.sh" "$WINEPREFIX" "$racine/build/win64/bench/bench_tick.exe" "$@" 2>/dev/null; }
+banc() { "$racine/scripts/wine-run.sh" "$WINEPREFIX" "$racine/build/win64/bench/bench_tick.exe" "$@" 2>/dev/null; }
 
 # djpeg at the scale the tick chooses: the smallest eighth that covers the fit.
 echelle_djpeg() {

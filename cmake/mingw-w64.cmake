@@ -1,5 +1,6 @@
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (posix threads).
-# ctest runs the Windows test programs through Wine (tests/wine/wine-run.sh).
+# ctest runs the Windows test programs through Wine: tests/wine sets
+# scripts/wine-run.sh, with the build's own prefix, as their emulator.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
@@ -9,4 +10,3 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/wine/wine-run.sh)

@@ -20,7 +20,7 @@ assurer_son "$racine/build/pulse"
 
 prefixe="$racine/build/demo/prefix"
 mkdir -p "$racine/build/demo"
-wine_run() { "$racine/tests/wine/wine-run.sh" "$prefixe" "$@"; }
+wine_run() { "$racine/scripts/wine-run.sh" "$prefixe" "$@"; }
 export WINEPREFIX=$prefixe
 dossier=$(winepath -w "$racine/samples" 2>/dev/null)
 wine_run reg add 'HKCU\Software\PixavueSCR\parametres' /v 'dossier demarrage' /d "$dossier" /f >/dev/null

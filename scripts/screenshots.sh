@@ -14,7 +14,7 @@ assurer_son "$racine/build/pulse"
 prefixe="$racine/build/demo/prefix"
 mkdir -p "$racine/build/demo" "$racine/build/screenshots"
 export WINEPREFIX=$prefixe
-wine_run() { "$racine/tests/wine/wine-run.sh" "$prefixe" "$@"; }
+wine_run() { "$racine/scripts/wine-run.sh" "$prefixe" "$@"; }
 trap_ajouter "wineserver -k >/dev/null 2>&1 || true"
 
 dossier=$(winepath -w "$racine/samples" 2>/dev/null)

@@ -14,8 +14,8 @@ class MagasinParametres {
                                       std::wstring_view cle) = 0;
   // Creates what is missing and replaces any earlier value. A write that
   // fails is dropped: no caller of the program reports it.
-  virtual void ecrire_parametre(std::wstring_view application, std::wstring_view section,
-                                std::wstring_view cle, std::wstring_view texte) = 0;
+  virtual void ecrire_parametre(std::wstring_view application, std::wstring_view section, std::wstring_view cle,
+                                std::wstring_view texte) = 0;
 };
 
 }  // namespace pixavue

@@ -14,7 +14,7 @@ struct EnteteBmp {
   bool de_haut_en_bas = false;  // rows stored top first (negative height)
   int bits = 0;                 // 1, 4, 8, 24 or 32 per pixel
   std::uint64_t debut_pixels = 0;
-  std::uint64_t pas = 0;                // bytes a stored row, padding included
+  std::uint64_t pas = 0;               // bytes a stored row, padding included
   std::vector<std::uint32_t> palette;  // BGRA, opaque; for 8 bits and fewer
 };
 

@@ -48,8 +48,8 @@ Reechantillonneur::Contributions Reechantillonneur::contributions(int source, in
     for (std::size_t k = 0; k < poids.size(); ++k) {
       // The last takes what is left, never below zero: the sums then stay
       // within a unit or two of kUn, which the final clamp absorbs.
-      const std::int32_t w = k + 1 == poids.size() ? std::max(reste, 0)
-                                                   : static_cast<std::int32_t>(std::lround(poids[k] * kUn));
+      const std::int32_t w =
+          k + 1 == poids.size() ? std::max(reste, 0) : static_cast<std::int32_t>(std::lround(poids[k] * kUn));
       c.poids.push_back(w);
       reste -= w;
     }
@@ -98,8 +98,8 @@ void Reechantillonneur::ajouter_ligne(const std::uint8_t* ligne) {
   const int besoin = lignes_.premier[static_cast<std::size_t>(prochaine_sortie_)];
   if (source < besoin) return;
   if (premiere_gardee_ < besoin) {
-    const std::size_t enlever = std::min<std::size_t>(
-        static_cast<std::size_t>(besoin - premiere_gardee_) * largeur_reduite, reduites_.size());
+    const std::size_t enlever =
+        std::min<std::size_t>(static_cast<std::size_t>(besoin - premiere_gardee_) * largeur_reduite, reduites_.size());
     reduites_.erase(reduites_.begin(), reduites_.begin() + static_cast<std::ptrdiff_t>(enlever));
     premiere_gardee_ = besoin;
   }
@@ -137,9 +137,10 @@ void Reechantillonneur::terminer() {
 
 Pixels reechantillonner(const Pixels& source, int largeur, int hauteur) {
   Pixels sortie{largeur, hauteur, std::vector<std::uint8_t>(4 * static_cast<std::size_t>(largeur) * hauteur)};
-  Reechantillonneur r(source.largeur, source.hauteur, largeur, hauteur, {0, 0, largeur, hauteur},
-                      sortie.octets.data(), 4 * static_cast<std::ptrdiff_t>(largeur));
-  for (int y = 0; y < source.hauteur; ++y) r.ajouter_ligne(source.octets.data() + 4 * static_cast<std::size_t>(source.largeur) * y);
+  Reechantillonneur r(source.largeur, source.hauteur, largeur, hauteur, {0, 0, largeur, hauteur}, sortie.octets.data(),
+                      4 * static_cast<std::ptrdiff_t>(largeur));
+  for (int y = 0; y < source.hauteur; ++y)
+    r.ajouter_ligne(source.octets.data() + 4 * static_cast<std::size_t>(source.largeur) * y);
   r.terminer();
   return sortie;
 }

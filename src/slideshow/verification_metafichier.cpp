@@ -204,8 +204,8 @@ std::optional<MetafichierWindows> verifier_records_wmf(const Octets& f, Metafich
                               : *fonction == META_STRETCHDIB    ? 11
                               : *fonction == META_SETDIBTODEV   ? 9
                                                                 : 2;
-        const bool sans_bitmap = (*fonction == META_DIBBITBLT && parametres == 9) ||
-                                 (*fonction == META_DIBSTRETCHBLT && parametres == 11);
+        const bool sans_bitmap =
+            (*fonction == META_DIBBITBLT && parametres == 9) || (*fonction == META_DIBSTRETCHBLT && parametres == 11);
         if (sans_bitmap) break;
         if (parametres <= avant || !verifier_dib(p.sous(avant * 2, (parametres - avant) * 2), std::nullopt, c))
           return std::nullopt;
@@ -239,20 +239,48 @@ std::optional<MetafichierWindows> verifier_records_wmf(const Octets& f, Metafich
 
 enum : std::uint32_t {
   EMR_HEADER = 1,
-  EMR_POLYBEZIER = 2, EMR_POLYGON = 3, EMR_POLYLINE = 4, EMR_POLYBEZIERTO = 5, EMR_POLYLINETO = 6,
-  EMR_POLYPOLYLINE = 7, EMR_POLYPOLYGON = 8,
+  EMR_POLYBEZIER = 2,
+  EMR_POLYGON = 3,
+  EMR_POLYLINE = 4,
+  EMR_POLYBEZIERTO = 5,
+  EMR_POLYLINETO = 6,
+  EMR_POLYPOLYLINE = 7,
+  EMR_POLYPOLYGON = 8,
   EMR_EOF = 14,
-  EMR_SELECTOBJECT = 37, EMR_DELETEOBJECT = 40, EMR_SELECTPALETTE = 48,
-  EMR_CREATEPALETTE = 49, EMR_SETPALETTEENTRIES = 50,
+  EMR_SELECTOBJECT = 37,
+  EMR_DELETEOBJECT = 40,
+  EMR_SELECTPALETTE = 48,
+  EMR_CREATEPALETTE = 49,
+  EMR_SETPALETTEENTRIES = 50,
   EMR_POLYDRAW = 56,
-  EMR_GDICOMMENT = 70, EMR_FILLRGN = 71, EMR_FRAMERGN = 72, EMR_INVERTRGN = 73, EMR_PAINTRGN = 74,
+  EMR_GDICOMMENT = 70,
+  EMR_FILLRGN = 71,
+  EMR_FRAMERGN = 72,
+  EMR_INVERTRGN = 73,
+  EMR_PAINTRGN = 74,
   EMR_EXTSELECTCLIPRGN = 75,
-  EMR_BITBLT = 76, EMR_STRETCHBLT = 77, EMR_MASKBLT = 78, EMR_PLGBLT = 79, EMR_SETDIBITSTODEVICE = 80,
-  EMR_STRETCHDIBITS = 81, EMR_EXTCREATEFONTINDIRECTW = 82, EMR_EXTTEXTOUTA = 83, EMR_EXTTEXTOUTW = 84,
-  EMR_POLYBEZIER16 = 85, EMR_POLYGON16 = 86, EMR_POLYLINE16 = 87, EMR_POLYBEZIERTO16 = 88, EMR_POLYLINETO16 = 89,
-  EMR_POLYPOLYLINE16 = 90, EMR_POLYPOLYGON16 = 91, EMR_POLYDRAW16 = 92,
-  EMR_CREATEMONOBRUSH = 93, EMR_CREATEDIBPATTERNBRUSHPT = 94, EMR_EXTCREATEPEN = 95,
-  EMR_ALPHABLEND = 114, EMR_TRANSPARENTBLT = 116,
+  EMR_BITBLT = 76,
+  EMR_STRETCHBLT = 77,
+  EMR_MASKBLT = 78,
+  EMR_PLGBLT = 79,
+  EMR_SETDIBITSTODEVICE = 80,
+  EMR_STRETCHDIBITS = 81,
+  EMR_EXTCREATEFONTINDIRECTW = 82,
+  EMR_EXTTEXTOUTA = 83,
+  EMR_EXTTEXTOUTW = 84,
+  EMR_POLYBEZIER16 = 85,
+  EMR_POLYGON16 = 86,
+  EMR_POLYLINE16 = 87,
+  EMR_POLYBEZIERTO16 = 88,
+  EMR_POLYLINETO16 = 89,
+  EMR_POLYPOLYLINE16 = 90,
+  EMR_POLYPOLYGON16 = 91,
+  EMR_POLYDRAW16 = 92,
+  EMR_CREATEMONOBRUSH = 93,
+  EMR_CREATEDIBPATTERNBRUSHPT = 94,
+  EMR_EXTCREATEPEN = 95,
+  EMR_ALPHABLEND = 114,
+  EMR_TRANSPARENTBLT = 116,
 };
 
 // Minimum sizes of fixed records, header included.
@@ -260,20 +288,20 @@ struct TailleMin {
   std::uint32_t type, octets;
 };
 constexpr TailleMin kTaillesEmf[] = {
-    {9, 16},  {10, 16}, {11, 16}, {12, 16}, {13, 16}, {14, 20}, {15, 20}, {16, 12}, {17, 12}, {18, 12},
-    {19, 12}, {20, 12}, {21, 12}, {22, 12}, {23, 12}, {24, 12}, {25, 12}, {27, 16}, {28, 16}, {29, 24},
-    {30, 24}, {31, 24}, {32, 16}, {33, 8},  {34, 12}, {35, 32}, {36, 32}, {37, 12}, {38, 28}, {39, 24},
-    {40, 12}, {41, 28}, {42, 24}, {43, 24}, {44, 32}, {45, 40}, {46, 40}, {47, 40}, {48, 12}, {49, 20},
-    {50, 20}, {51, 16}, {52, 12}, {53, 24}, {54, 16}, {55, 40}, {56, 28}, {57, 12}, {58, 12}, {59, 8},
-    {60, 8},  {61, 8},  {62, 24}, {63, 24}, {64, 24}, {65, 8},  {66, 8},  {67, 8},  {68, 8},  {82, 104},
-    {70, 12}, {71, 32}, {72, 40}, {73, 28}, {74, 28}, {75, 16}, {76, 100}, {77, 108}, {78, 128}, {79, 140},
-    {80, 76}, {81, 80}, {83, 76}, {84, 76}, {93, 32}, {94, 32}, {95, 52}, {114, 108}, {116, 108},
-    {99, 12}, {122, 12},
+    {9, 16},    {10, 16},   {11, 16},  {12, 16},  {13, 16},  {14, 20}, {15, 20}, {16, 12}, {17, 12}, {18, 12}, {19, 12},
+    {20, 12},   {21, 12},   {22, 12},  {23, 12},  {24, 12},  {25, 12}, {27, 16}, {28, 16}, {29, 24}, {30, 24}, {31, 24},
+    {32, 16},   {33, 8},    {34, 12},  {35, 32},  {36, 32},  {37, 12}, {38, 28}, {39, 24}, {40, 12}, {41, 28}, {42, 24},
+    {43, 24},   {44, 32},   {45, 40},  {46, 40},  {47, 40},  {48, 12}, {49, 20}, {50, 20}, {51, 16}, {52, 12}, {53, 24},
+    {54, 16},   {55, 40},   {56, 28},  {57, 12},  {58, 12},  {59, 8},  {60, 8},  {61, 8},  {62, 24}, {63, 24}, {64, 24},
+    {65, 8},    {66, 8},    {67, 8},   {68, 8},   {82, 104}, {70, 12}, {71, 32}, {72, 40}, {73, 28}, {74, 28}, {75, 16},
+    {76, 100},  {77, 108},  {78, 128}, {79, 140}, {80, 76},  {81, 80}, {83, 76}, {84, 76}, {93, 32}, {94, 32}, {95, 52},
+    {114, 108}, {116, 108}, {99, 12},  {122, 12},
 };
 
 // Records refused outright: text runs with their own layout, OpenGL, escapes
 // to the printer driver, and the few with loosely specified contents.
-constexpr std::uint32_t kRefusesEmf[] = {96, 97, 102, 103, 104, 105, 106, 108, 110, 111, 112, 113, 115, 117, 119, 120, 121};
+constexpr std::uint32_t kRefusesEmf[] = {96,  97,  102, 103, 104, 105, 106, 108, 110,
+                                         111, 112, 113, 115, 117, 119, 120, 121};
 
 bool index_objet(std::uint32_t indice, std::uint32_t poignees) {
   return (indice & 0x80000000u) ? (indice & 0x7FFFFFFFu) <= 31 : (indice >= 1 && indice < poignees);
@@ -325,15 +353,25 @@ std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
     };
 
     switch (*t) {
-      case EMR_POLYBEZIER: case EMR_POLYGON: case EMR_POLYLINE: case EMR_POLYBEZIERTO: case EMR_POLYLINETO:
-      case EMR_POLYBEZIER16: case EMR_POLYGON16: case EMR_POLYLINE16: case EMR_POLYBEZIERTO16:
+      case EMR_POLYBEZIER:
+      case EMR_POLYGON:
+      case EMR_POLYLINE:
+      case EMR_POLYBEZIERTO:
+      case EMR_POLYLINETO:
+      case EMR_POLYBEZIER16:
+      case EMR_POLYGON16:
+      case EMR_POLYLINE16:
+      case EMR_POLYBEZIERTO16:
       case EMR_POLYLINETO16: {
         auto nombre = d(24);
         const std::uint64_t element = *t >= EMR_POLYBEZIER16 ? 4 : 8;
         if (!nombre || !tient(28, *nombre, element) || !c.ajouter(c.points, *nombre, kMaxPoints)) return std::nullopt;
         break;
       }
-      case EMR_POLYPOLYLINE: case EMR_POLYPOLYGON: case EMR_POLYPOLYLINE16: case EMR_POLYPOLYGON16: {
+      case EMR_POLYPOLYLINE:
+      case EMR_POLYPOLYGON:
+      case EMR_POLYPOLYLINE16:
+      case EMR_POLYPOLYGON16: {
         auto polygones = d(24), points = d(28);
         const std::uint64_t element = *t >= EMR_POLYPOLYLINE16 ? 4 : 8;
         if (!polygones || !points || !tient(32, *polygones, 4)) return std::nullopt;
@@ -344,13 +382,15 @@ std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
           return std::nullopt;
         break;
       }
-      case EMR_POLYDRAW: case EMR_POLYDRAW16: {
+      case EMR_POLYDRAW:
+      case EMR_POLYDRAW16: {
         auto nombre = d(24);
         const std::uint64_t element = *t == EMR_POLYDRAW16 ? 5 : 9;  // a point and its type byte
         if (!nombre || !tient(28, *nombre, element) || !c.ajouter(c.points, *nombre, kMaxPoints)) return std::nullopt;
         break;
       }
-      case EMR_EXTTEXTOUTA: case EMR_EXTTEXTOUTW: {
+      case EMR_EXTTEXTOUTA:
+      case EMR_EXTTEXTOUTW: {
         auto caracteres = d(44), off_texte = d(48), options = d(52), off_dx = d(72);
         if (!caracteres || !off_texte || !options || !off_dx) return std::nullopt;
         const std::uint64_t largeur = *t == EMR_EXTTEXTOUTW ? 2 : 1;
@@ -360,7 +400,9 @@ std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
         if (*off_dx && !tient(*off_dx, *caracteres, pas_dx)) return std::nullopt;
         break;
       }
-      case EMR_SELECTOBJECT: case EMR_DELETEOBJECT: case EMR_SELECTPALETTE:
+      case EMR_SELECTOBJECT:
+      case EMR_DELETEOBJECT:
+      case EMR_SELECTPALETTE:
         if (!index_objet(*d(8), *poignees)) return std::nullopt;
         break;
       case EMR_CREATEPALETTE: {
@@ -377,9 +419,16 @@ std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
       case EMR_GDICOMMENT:
         if (!tient(12, *d(8), 1)) return std::nullopt;
         break;
-      case EMR_FILLRGN: case EMR_FRAMERGN: case EMR_INVERTRGN: case EMR_PAINTRGN: case EMR_EXTSELECTCLIPRGN: {
+      case EMR_FILLRGN:
+      case EMR_FRAMERGN:
+      case EMR_INVERTRGN:
+      case EMR_PAINTRGN:
+      case EMR_EXTSELECTCLIPRGN: {
         const std::uint64_t a_taille = *t == EMR_EXTSELECTCLIPRGN ? 8 : 24;
-        const std::uint64_t debut = *t == EMR_EXTSELECTCLIPRGN ? 16 : *t == EMR_FILLRGN ? 32 : *t == EMR_FRAMERGN ? 40 : 28;
+        const std::uint64_t debut = *t == EMR_EXTSELECTCLIPRGN ? 16
+                                    : *t == EMR_FILLRGN        ? 32
+                                    : *t == EMR_FRAMERGN       ? 40
+                                                               : 28;
         auto octets_region = d(a_taille);
         if (!octets_region || !tient(debut, *octets_region, 1)) return std::nullopt;
         if (*octets_region == 0) {
@@ -392,7 +441,10 @@ std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
         if ((*t == EMR_FILLRGN || *t == EMR_FRAMERGN) && !index_objet(*d(28), *poignees)) return std::nullopt;
         break;
       }
-      case EMR_BITBLT: case EMR_STRETCHBLT: case EMR_ALPHABLEND: case EMR_TRANSPARENTBLT:
+      case EMR_BITBLT:
+      case EMR_STRETCHBLT:
+      case EMR_ALPHABLEND:
+      case EMR_TRANSPARENTBLT:
         if (!bitmap(84)) return std::nullopt;
         break;
       case EMR_MASKBLT:
@@ -401,12 +453,13 @@ std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
       case EMR_PLGBLT:
         if (!bitmap(96) || !bitmap(124)) return std::nullopt;
         break;
-      case EMR_SETDIBITSTODEVICE: case EMR_STRETCHDIBITS:
+      case EMR_SETDIBITSTODEVICE:
+      case EMR_STRETCHDIBITS:
         if (!bitmap(48) || *d(52) == 0) return std::nullopt;
         break;
-      case EMR_CREATEMONOBRUSH: case EMR_CREATEDIBPATTERNBRUSHPT:
-        if (!index_objet(*d(8), *poignees) || (*d(8) & 0x80000000u) || !bitmap(16) || *d(20) == 0)
-          return std::nullopt;
+      case EMR_CREATEMONOBRUSH:
+      case EMR_CREATEDIBPATTERNBRUSHPT:
+        if (!index_objet(*d(8), *poignees) || (*d(8) & 0x80000000u) || !bitmap(16) || *d(20) == 0) return std::nullopt;
         break;
       case EMR_EXTCREATEPEN: {
         auto entrees = d(48);
@@ -434,9 +487,13 @@ std::optional<MetafichierWindows> verifier_wmf(std::span<const std::uint8_t> oct
   // The placeable header: key, handle, box, units per inch, reserved, checksum.
   auto cle = f.dmot(0);
   if (!cle || *cle != 0x9AC6CDD7 || f.taille() < 22) return std::nullopt;
-  MetafichierWindows m{static_cast<std::int16_t>(*f.mot(6)),  static_cast<std::int16_t>(*f.mot(8)),
-                       static_cast<std::int16_t>(*f.mot(10)), static_cast<std::int16_t>(*f.mot(12)),
-                       *f.mot(14), 22, 0};
+  MetafichierWindows m{static_cast<std::int16_t>(*f.mot(6)),
+                       static_cast<std::int16_t>(*f.mot(8)),
+                       static_cast<std::int16_t>(*f.mot(10)),
+                       static_cast<std::int16_t>(*f.mot(12)),
+                       *f.mot(14),
+                       22,
+                       0};
   if (m.unites_par_pouce == 0 || m.droite <= m.gauche || m.bas <= m.haut) return std::nullopt;
   return verifier_records_wmf(f.sous(22, f.taille() - 22), m);
 }

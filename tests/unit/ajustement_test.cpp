@@ -13,21 +13,21 @@ TEST(Ajustement, WorkedExamples) {
     std::int16_t W, H;
     double largeur, hauteur, gauche, haut;
   } cas[] = {
-      {1, 1024, 768, 800, 600, 798, 600, 1, 0},         // Rapport 1.33: 601 overflows, back to 600 x 798
-      {1, 320, 240, 800, 600, 320, 240, 240, 180},      // fits
-      {2, 320, 240, 800, 600, 798, 600, 1, 0},          // enlarged like the large one
-      {2, 600, 800, 800, 600, 451, 600, 174.5, 0},      // tall: 600 / 1.33 = 451.12...
-      {1, 2000, 500, 800, 600, 800, 200, 0, 200},       // Rapport 4
-      {1, 1000, 1000, 800, 600, 600, 600, 100, 0},      // square
+      {1, 1024, 768, 800, 600, 798, 600, 1, 0},     // Rapport 1.33: 601 overflows, back to 600 x 798
+      {1, 320, 240, 800, 600, 320, 240, 240, 180},  // fits
+      {2, 320, 240, 800, 600, 798, 600, 1, 0},      // enlarged like the large one
+      {2, 600, 800, 800, 600, 451, 600, 174.5, 0},  // tall: 600 / 1.33 = 451.12...
+      {1, 2000, 500, 800, 600, 800, 200, 0, 200},   // Rapport 4
+      {1, 1000, 1000, 800, 600, 600, 600, 100, 0},  // square
       {2, 1000, 1000, 800, 600, 600, 600, 100, 0},
-      {0, 1000, 700, 800, 600, 1000, 700, -100, -50},   // cropped by the edges
-      {1, 800, 600, 800, 600, 800, 600, 0, 0},          // equality fits
+      {0, 1000, 700, 800, 600, 1000, 700, -100, -50},  // cropped by the edges
+      {1, 800, 600, 800, 600, 800, 600, 0, 0},         // equality fits
       {1, 1600, 1200, 1024, 768, 1021.44, 768, 1.28, 0},
-      {7, 1000, 700, 800, 600, 1000, 700, -100, -50},   // unknown modes change nothing
+      {7, 1000, 700, 800, 600, 1000, 700, -100, -50},  // unknown modes change nothing
       {-1, 10, 10, 800, 600, 10, 10, 395, 295},
-      {2, 500, 2000, 800, 600, 150, 600, 325, 0},       // tall, Rapport 4
-      {2, 3000, 600, 800, 600, 800, 160, 0, 220},       // wide, Rapport 5
-      {2, 10, 7, 800, 600, 800, 559, 0, 20.5},          // 10 / 7 rounds to 1.43; 800 / 1.43 = 559.44...
+      {2, 500, 2000, 800, 600, 150, 600, 325, 0},  // tall, Rapport 4
+      {2, 3000, 600, 800, 600, 800, 160, 0, 220},  // wide, Rapport 5
+      {2, 10, 7, 800, 600, 800, 559, 0, 20.5},     // 10 / 7 rounds to 1.43; 800 / 1.43 = 559.44...
   };
   for (const auto& c : cas) {
     Controle travail{.Width = c.w, .Height = c.h};
@@ -47,7 +47,7 @@ TEST(Ajustement, RapportIsRoundedToTwoDecimalsHalvesToEven) {
   EXPECT_FLOAT_EQ(rapport(1024, 768), 1.33f);
   EXPECT_FLOAT_EQ(rapport(10, 7), 1.43f);
   EXPECT_FLOAT_EQ(rapport(2000, 500), 4.0f);
-  EXPECT_FLOAT_EQ(rapport(1001, 1000), 1.0f);   // 1.001
+  EXPECT_FLOAT_EQ(rapport(1001, 1000), 1.0f);  // 1.001
   // 1.005, 1.015 and 1.025 fall just below their halves in single precision.
   EXPECT_FLOAT_EQ(rapport(1005, 1000), 1.0f);
   EXPECT_FLOAT_EQ(rapport(1015, 1000), 1.01f);

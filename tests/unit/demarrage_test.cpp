@@ -22,8 +22,13 @@ struct Demarrage : ::testing::Test {
 TEST_F(Demarrage, FirstRunWritesTheSevenDefaultsInOrder) {
   EXPECT_EQ(lancer(L"/p 1234"), SuiteDemarrage::fin);
   std::vector<std::pair<std::wstring, std::wstring>> attendues = {
-      {L"dossier demarrage", L"C:\\windows"}, {L"secondes", L"4"}, {L"chemin fichier", L"1"},
-      {L"type fichier", L"0"}, {L"couleur fond", L""}, {L"informations", L"1"}, {L"taille", L"1"},
+      {L"dossier demarrage", L"C:\\windows"},
+      {L"secondes", L"4"},
+      {L"chemin fichier", L"1"},
+      {L"type fichier", L"0"},
+      {L"couleur fond", L""},
+      {L"informations", L"1"},
+      {L"taille", L"1"},
   };
   EXPECT_EQ(banc.magasin.ecritures, attendues);
   EXPECT_FALSE(banc.magasin.existe(L"son"));  // only a full-screen start writes it
@@ -116,8 +121,8 @@ TEST_F(Demarrage, IntervalComesFromSecondes) {
     const wchar_t* secondes;
     double intervalle;
   } cas[] = {
-      {L"0", 1000},  {L"59", 60000}, {L"4", 5000},   {L"abc", 1000},   {L"4.5", 5500},
-      {L"-1", 0},    {L"65", 1000},  {L"-2", 1000},  {L"1e9", 1000},   {L"64.5", 65500},
+      {L"0", 1000}, {L"59", 60000}, {L"4", 5000},  {L"abc", 1000}, {L"4.5", 5500},
+      {L"-1", 0},   {L"65", 1000},  {L"-2", 1000}, {L"1e9", 1000}, {L"64.5", 65500},
   };
   for (auto [secondes, intervalle] : cas) {
     Banc autre;

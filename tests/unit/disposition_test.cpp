@@ -4,10 +4,10 @@
 
 #include <set>
 
+#include "fakes.h"
 #include "layouts/frmOptions.h"
 #include "layouts/frmVeille.h"
 #include "screensaver/frmVeille.h"
-#include "fakes.h"
 
 namespace pixavue {
 namespace {

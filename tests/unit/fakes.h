@@ -10,8 +10,8 @@
 #include "platform/ecran.h"
 #include "platform/fenetre.h"
 #include "platform/fichiers.h"
-#include "platform/magasin_parametres.h"
 #include "platform/images.h"
+#include "platform/magasin_parametres.h"
 #include "platform/processus.h"
 #include "screensaver/frmVeille.h"
 
@@ -27,8 +27,7 @@ class FauxMagasin : public MagasinParametres {
     auto it = valeurs.find({std::wstring(a), std::wstring(s), std::wstring(c)});
     return it == valeurs.end() ? L"" : it->second;
   }
-  void ecrire_parametre(std::wstring_view a, std::wstring_view s, std::wstring_view c,
-                        std::wstring_view t) override {
+  void ecrire_parametre(std::wstring_view a, std::wstring_view s, std::wstring_view c, std::wstring_view t) override {
     valeurs[{std::wstring(a), std::wstring(s), std::wstring(c)}] = t;
     ecritures.emplace_back(c, t);
   }

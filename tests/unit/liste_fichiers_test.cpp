@@ -15,11 +15,21 @@ TEST(Motif, MasksSeparatedBySemicolons) {
     const wchar_t* motif;
     bool attendu;
   } cas[] = {
-      {L"a.bmp", L"*.bmp;*.BMP", true},  {L"A.BMP", L"*.bmp", true},     {L"a.bmpx", L"*.bmp", false},
-      {L"a.jpeg", L"*.jpg", false},      {L"a.jpeg", L"*.jpg;*.jpeg", true}, {L"bmp", L"*.bmp", false},
-      {L".bmp", L"*.bmp", true},         {L"x", L"*", true},              {L"abc", L"a?c", true},
-      {L"ac", L"a?c", false},            {L"a.b.c.gif", L"*.gif", true},  {L"photo été 写真.jpg", L"*.jpg", true},
-      {L"ÉTÉ.JPG", L"été.jpg", true},    {L"a.gif", L";;*.gif;", true},   {L"a.gif", L"", false},
+      {L"a.bmp", L"*.bmp;*.BMP", true},
+      {L"A.BMP", L"*.bmp", true},
+      {L"a.bmpx", L"*.bmp", false},
+      {L"a.jpeg", L"*.jpg", false},
+      {L"a.jpeg", L"*.jpg;*.jpeg", true},
+      {L"bmp", L"*.bmp", false},
+      {L".bmp", L"*.bmp", true},
+      {L"x", L"*", true},
+      {L"abc", L"a?c", true},
+      {L"ac", L"a?c", false},
+      {L"a.b.c.gif", L"*.gif", true},
+      {L"photo été 写真.jpg", L"*.jpg", true},
+      {L"ÉTÉ.JPG", L"été.jpg", true},
+      {L"a.gif", L";;*.gif;", true},
+      {L"a.gif", L"", false},
       {L"aaaaaaaaaaaaaaaaaaaaaaab", L"*a*a*a*a*a*a*a*a*c", false},
   };
   for (auto [nom, motif, attendu] : cas) EXPECT_EQ(correspond_au_motif(nom, motif), attendu) << nom << L" " << motif;

@@ -33,9 +33,9 @@ TEST_F(Tick, WalksTheListInOrderAndRoundAgain) {
     montrees.push_back(fenetre.lblInfo.Caption);
     EXPECT_FALSE(fenetre.txtInfos.Visible);
   }
-  EXPECT_EQ(montrees, (std::vector<std::wstring>{L"D:\\img\\a.bmp", L"D:\\img\\b.bmp", L"D:\\img\\c.bmp",
-                                                 L"D:\\img\\a.bmp", L"D:\\img\\b.bmp", L"D:\\img\\c.bmp",
-                                                 L"D:\\img\\a.bmp"}));
+  EXPECT_EQ(montrees,
+            (std::vector<std::wstring>{L"D:\\img\\a.bmp", L"D:\\img\\b.bmp", L"D:\\img\\c.bmp", L"D:\\img\\a.bmp",
+                                       L"D:\\img\\b.bmp", L"D:\\img\\c.bmp", L"D:\\img\\a.bmp"}));
   EXPECT_EQ(banc.images.chargees, montrees);  // each tick reads its file afresh
   EXPECT_EQ(banc.fenetre.arrets, 0);
 }
@@ -140,15 +140,11 @@ TEST_F(Tick, SizeModeFromTaille) {
     double largeur;
     bool erreur;
   } cas[] = {
-      {L"", 1000, false},      // mode 0: natural size
-      {L"abc", 1000, false},
-      {L"1", 800, false},
-      {L"2", 800, false},
-      {L"1.5", 800, false},    // rounds to 2
-      {L"2.5", 800, false},    // rounds to 2
-      {L"3", 1000, false},     // out of 0 to 2: natural
-      {L"-1", 1000, false},
-      {L"40000", 1000, true},  // too large for 16 bits: error, then mode 0
+      {L"", 1000, false},                                                                       // mode 0: natural size
+      {L"abc", 1000, false}, {L"1", 800, false},     {L"2", 800, false}, {L"1.5", 800, false},  // rounds to 2
+      {L"2.5", 800, false},                                                                     // rounds to 2
+      {L"3", 1000, false},                            // out of 0 to 2: natural
+      {L"-1", 1000, false},  {L"40000", 1000, true},  // too large for 16 bits: error, then mode 0
   };
   for (auto [taille, largeur, erreur] : cas) {
     test::Banc b;

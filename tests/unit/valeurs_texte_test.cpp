@@ -13,10 +13,9 @@ TEST(LireNombre, TakesTheLeadingNumericPart) {
     const wchar_t* texte;
     double attendu;
   } cas[] = {
-      {L"", 0},      {L"abc", 0},     {L"4", 4},        {L"4.5", 4.5},   {L"12abc", 12}, {L"  7", 7},
-      {L"-3", -3},   {L"+2", 2},      {L".5", 0.5},     {L"5.", 5},      {L"1e3", 1000}, {L"2e", 2},
-      {L"2e+", 2},   {L"1.5e-1x", 0.15}, {L"-", 0},     {L".", 0},       {L"x12", 0},    {L"3 4", 3},
-      {L"0059", 59},
+      {L"", 0},   {L"abc", 0},  {L"4", 4},   {L"4.5", 4.5},  {L"12abc", 12}, {L"  7", 7}, {L"-3", -3},
+      {L"+2", 2}, {L".5", 0.5}, {L"5.", 5},  {L"1e3", 1000}, {L"2e", 2},     {L"2e+", 2}, {L"1.5e-1x", 0.15},
+      {L"-", 0},  {L".", 0},    {L"x12", 0}, {L"3 4", 3},    {L"0059", 59},
   };
   for (auto [texte, attendu] : cas) EXPECT_DOUBLE_EQ(lire_nombre(texte), attendu) << texte;
 }
@@ -32,8 +31,8 @@ TEST(LireBooleen, AcceptsNumericTextAndTheTwoWords) {
     const wchar_t* texte;
     std::optional<bool> attendu;
   } cas[] = {
-      {L"1", true},       {L"0", false},   {L"-1", true},       {L"0.0", false}, {L" 1 ", true},
-      {L"2.5", true},     {L"true", true}, {L"FALSE", false},   {L"True", true}, {L"", std::nullopt},
+      {L"1", true},           {L"0", false},         {L"-1", true},         {L"0.0", false}, {L" 1 ", true},
+      {L"2.5", true},         {L"true", true},       {L"FALSE", false},     {L"True", true}, {L"", std::nullopt},
       {L"oui", std::nullopt}, {L"1x", std::nullopt}, {L"  ", std::nullopt},
   };
   for (auto [texte, attendu] : cas) EXPECT_EQ(lire_booleen(texte), attendu) << texte;
@@ -42,8 +41,8 @@ TEST(LireBooleen, AcceptsNumericTextAndTheTwoWords) {
 TEST(Arrondi, HalvesGoToEven) {
   struct Cas {
     double valeur, attendu;
-  } cas[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
-             {2.4999, 2}, {2.5001, 3}, {4500.0, 4500}, {-7.2, -7}};
+  } cas[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},    {3.5, 4},       {-0.5, 0}, {-1.5, -2},
+             {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {4500.0, 4500}, {-7.2, -7}};
   for (auto [valeur, attendu] : cas) EXPECT_EQ(arrondi_pair(valeur), attendu) << valeur;
 }
 

@@ -37,8 +37,7 @@ TEST(VerificationWmf, TheSamplePassesWithItsBox) {
 
 TEST(VerificationWmf, BrokenFilesFail) {
   const auto bon = lire("dessin.wmf");
-  for (std::size_t n = 0; n < bon.size(); ++n)
-    EXPECT_FALSE(verifier_wmf(std::span(bon.data(), n))) << "cut at " << n;
+  for (std::size_t n = 0; n < bon.size(); ++n) EXPECT_FALSE(verifier_wmf(std::span(bon.data(), n))) << "cut at " << n;
 
   auto sans_placable = std::vector<std::uint8_t>(bon.begin() + 22, bon.end());
   EXPECT_FALSE(verifier_wmf(sans_placable));
@@ -96,8 +95,7 @@ TEST(VerificationEmf, TheSamplePassesWithItsFrame) {
 
 TEST(VerificationEmf, BrokenFilesFail) {
   const auto bon = lire("schema.emf");
-  for (std::size_t n = 0; n < bon.size(); ++n)
-    EXPECT_FALSE(verifier_emf(std::span(bon.data(), n))) << "cut at " << n;
+  for (std::size_t n = 0; n < bon.size(); ++n) EXPECT_FALSE(verifier_emf(std::span(bon.data(), n))) << "cut at " << n;
 
   auto signature = bon;
   signature[40] ^= 1;

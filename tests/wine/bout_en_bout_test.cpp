@@ -1,7 +1,7 @@
 // The real Pixavue.scr, started with its switches the way Windows starts it,
 // watched and driven from outside through its windows and the registry.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <string>
@@ -22,8 +22,8 @@ class Lancement {
     std::wstring ligne = L"\"Pixavue.scr\"";
     if (!argument.empty()) ligne += L" " + argument;
     STARTUPINFOW demarrage{sizeof demarrage};
-    lance_ = CreateProcessW(L"Pixavue.scr", ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &demarrage, &infos_) != FALSE;
+    lance_ = CreateProcessW(L"Pixavue.scr", ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &demarrage,
+                            &infos_) != FALSE;
   }
   ~Lancement() {
     if (!lance_) return;
@@ -70,8 +70,8 @@ struct BoutEnBout : ::testing::Test {
   void TearDown() override { SetUp(); }
   std::wstring lire(const wchar_t* cle) { return magasin.lire_parametre(L"PixavueSCR", L"parametres", cle); }
   bool existe(const wchar_t* cle) {
-    return RegGetValueW(HKEY_CURRENT_USER, L"Software\\PixavueSCR\\parametres", cle, RRF_RT_REG_SZ, nullptr,
-                        nullptr, nullptr) == ERROR_SUCCESS;
+    return RegGetValueW(HKEY_CURRENT_USER, L"Software\\PixavueSCR\\parametres", cle, RRF_RT_REG_SZ, nullptr, nullptr,
+                        nullptr) == ERROR_SUCCESS;
   }
 };
 

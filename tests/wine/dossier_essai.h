@@ -24,8 +24,8 @@ class DossierEssai {
 
   const std::wstring& chemin() const { return chemin_; }
   void fichier(const std::wstring& nom, DWORD attributs = FILE_ATTRIBUTE_NORMAL) const {
-    HANDLE h = CreateFileW((chemin_ + L"\\" + nom).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributs,
-                           nullptr);
+    HANDLE h =
+        CreateFileW((chemin_ + L"\\" + nom).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributs, nullptr);
     DWORD ecrits;
     WriteFile(h, "x", 1, &ecrits, nullptr);
     CloseHandle(h);

@@ -22,8 +22,10 @@ bool quelque_part(test::BancReel& banc, RECT zone, COLORREF couleur) {
 
 TEST(Ecran, PicturesSitCentredAtTheirFittedSizeOverTheFixedColour) {
   // JPEGs only: carre.JPEG 300 x 300, grand paysage.jpg 1600 x 1200, photo été 写真.jpg 320 x 240.
-  test::BancReel banc{{L"dossier demarrage", test::echantillon(L"")}, {L"type fichier", L"4"},
-                      {L"couleur fond", L"255"}, {L"taille", L"1"}};
+  test::BancReel banc{{L"dossier demarrage", test::echantillon(L"")},
+                      {L"type fichier", L"4"},
+                      {L"couleur fond", L"255"},
+                      {L"taille", L"1"}};
   ASSERT_EQ(banc.veille.NombreImages, 3);
   const int W = banc.veille.LargeurEcran, H = banc.veille.HauteurEcran;
   ASSERT_EQ(W, 1024);
@@ -69,8 +71,7 @@ TEST(Ecran, RandomColoursFollowTheRunsFixedSequenceAndBlackGetsAWhiteCaption) {
     EXPECT_EQ(banc.pixel(0, 384), RGB(composante(r), composante(v), composante(b))) << "tick " << i + 1;
   }
 
-  test::BancReel noir{{L"dossier demarrage", test::echantillon(L"")}, {L"type fichier", L"4"},
-                      {L"couleur fond", L"0"}};
+  test::BancReel noir{{L"dossier demarrage", test::echantillon(L"")}, {L"type fichier", L"4"}, {L"couleur fond", L"0"}};
   noir.tick();
   EXPECT_EQ(noir.pixel(100, 100), RGB(0, 0, 0));
   EXPECT_TRUE(quelque_part(noir, {5, 5, 200, 22}, RGB(255, 255, 255)));

@@ -2,13 +2,8 @@
 // the real window in-process, reading the real registry.
 #include <gtest/gtest.h>
 
+#include "banc_reel.h"
 #include "dossier_essai.h"
-#include "platform/win32/ecran_win32.h"
-#include "platform/win32/fenetre_veille.h"
-#include "platform/win32/fichiers_win32.h"
-#include "platform/win32/images_win32.h"
-#include "platform/win32/magasin_registre.h"
-#include "settings/types_images.h"
 
 namespace pixavue::win32 {
 namespace {
@@ -33,41 +28,19 @@ TEST(Fichiers, PlainVisibleFilesOnlyWhateverTheirNames) {
   EXPECT_FALSE(fichiers.dossier_windows().empty());
 }
 
-// Every other service is the real one; the command line is the test's.
-struct ProcessusPleinEcran : Processus {
-  bool autre_instance() override { return false; }
-  std::wstring argument() override { return L"/s"; }
-  void terminer() override {}
-};
-
 TEST(Fichiers, AFullScreenStartUpListsMatchingFilesSortedWithoutRegardToCase) {
   test::DossierEssai dossier(L"pixavue-liste");
   for (const wchar_t* nom : {L"b.jpg", L"A.BMP", L"photo été 写真.jpg", L"c.Jpeg", L"notes.txt", L"a.emf"})
     dossier.fichier(nom);
   dossier.dossier(L"dossier.gif");
+  test::BancReel banc{{L"dossier demarrage", dossier.chemin()}};
 
-  MagasinRegistre magasin;
-  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\PixavueSCR");
-  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", dossier.chemin());
-
-  ProcessusPleinEcran processus;
-  EcranWin32 ecran;
-  FichiersWin32 fichiers;
-  InitialisationCom com;
-  ImagesWin32 images(points_par_pouce());
-  FenetreVeille fenetre(GetModuleHandleW(nullptr), points_par_pouce());
-  frmVeille veille({magasin, processus, ecran, fichiers, fenetre, fenetre, images}, points_par_pouce());
-  fenetre.attacher(veille);
-  EXPECT_EQ(veille.Form_Load(), SuiteDemarrage::fenetre);
-  ecran.afficher_curseur(true);  // undo the start-up's hiding for the tests after this one
-
-  ASSERT_EQ(veille.NombreImages, 5);
+  ASSERT_EQ(banc.veille.NombreImages, 5);
   const wchar_t* attendus[] = {L"A.BMP", L"a.emf", L"b.jpg", L"c.Jpeg", L"photo été 写真.jpg"};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(veille.ListeFichiers.List(i), attendus[i]);
-  EXPECT_EQ(veille.LargeurEcran, GetSystemMetrics(SM_CXSCREEN));
-  EXPECT_EQ(veille.HauteurEcran, GetSystemMetrics(SM_CYSCREEN));
-  EXPECT_EQ(magasin.lire_parametre(L"PixavueSCR", L"parametres", L"taille"), L"1");
-  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\PixavueSCR");
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(banc.veille.ListeFichiers.List(i), attendus[i]);
+  EXPECT_EQ(banc.veille.LargeurEcran, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(banc.veille.HauteurEcran, GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_EQ(banc.magasin.lire_parametre(L"PixavueSCR", L"parametres", L"taille"), L"1");
 }
 
 }  // namespace

@@ -29,11 +29,17 @@ TEST_F(Images, EveryTypeLoadsWithItsNaturalSize) {
     const wchar_t* nom;
     double largeur, hauteur;
   } cas[] = {
-      {L"colline.bmp", 160, 120},   {L"portrait.bmp", 120, 160}, {L"bande.dib", 200, 100},
-      {L"vallee.gif", 240, 180},    {L"grand paysage.jpg", 1600, 1200}, {L"photo été 写真.jpg", 320, 240},
-      {L"carre.JPEG", 300, 300},    {L"rond.ico", 48, 48},       {L"viseur.cur", 32, 32},
-      {L"dessin.wmf", 3 * 96, 2 * 96},                           // 3 x 2 inches
-      {L"schema.emf", 8000 * 96 / 2540.0, 5000 * 96 / 2540.0},   // 80 x 50 mm
+      {L"colline.bmp", 160, 120},
+      {L"portrait.bmp", 120, 160},
+      {L"bande.dib", 200, 100},
+      {L"vallee.gif", 240, 180},
+      {L"grand paysage.jpg", 1600, 1200},
+      {L"photo été 写真.jpg", 320, 240},
+      {L"carre.JPEG", 300, 300},
+      {L"rond.ico", 48, 48},
+      {L"viseur.cur", 32, 32},
+      {L"dessin.wmf", 3 * 96, 2 * 96},                          // 3 x 2 inches
+      {L"schema.emf", 8000 * 96 / 2540.0, 5000 * 96 / 2540.0},  // 80 x 50 mm
   };
   for (auto [nom, largeur, hauteur] : cas) {
     auto image = charger(nom);

@@ -1,6 +1,6 @@
 // The settings store in the real registry.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "platform/win32/magasin_registre.h"
 
@@ -36,8 +36,8 @@ TEST_F(Registre, ValuesAreStringsUnderSoftwareApplicationSection) {
   DWORD type = 0;
   wchar_t valeur[8] = {};
   DWORD octets = sizeof valeur;
-  ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\PixavueSCR.essai\\parametres", L"secondes", RRF_RT_ANY,
-                         &type, valeur, &octets),
+  ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\PixavueSCR.essai\\parametres", L"secondes", RRF_RT_ANY, &type,
+                         valeur, &octets),
             ERROR_SUCCESS);
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
   EXPECT_STREQ(valeur, L"4");

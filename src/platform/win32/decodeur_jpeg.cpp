@@ -71,9 +71,7 @@ struct Decodage {
   }
 };
 
-[[noreturn]] void sortir_en_erreur(j_common_ptr info) {
-  std::longjmp(reinterpret_cast<Erreur*>(info->err)->retour, 1);
-}
+[[noreturn]] void sortir_en_erreur(j_common_ptr info) { std::longjmp(reinterpret_cast<Erreur*>(info->err)->retour, 1); }
 void taire(j_common_ptr) {}
 
 bool decoder(Decodage* d, HANDLE fichier, const std::optional<Taille>& cadre) {

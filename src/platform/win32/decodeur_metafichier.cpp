@@ -41,10 +41,9 @@ std::shared_ptr<const Image> decoder_metafichier(std::span<const std::uint8_t> o
     // in hundredths of a millimetre.
     const double pouces_l = double(wmf->droite - wmf->gauche) / wmf->unites_par_pouce;
     const double pouces_h = double(wmf->bas - wmf->haut) / wmf->unites_par_pouce;
-    METAFILEPICT image{MM_ANISOTROPIC, static_cast<LONG>(pouces_l * 2540), static_cast<LONG>(pouces_h * 2540),
-                       nullptr};
-    PoigneeMetafichier emf(SetWinMetaFileBits(static_cast<UINT>(wmf->taille), octets.data() + wmf->debut, nullptr,
-                                              &image));
+    METAFILEPICT image{MM_ANISOTROPIC, static_cast<LONG>(pouces_l * 2540), static_cast<LONG>(pouces_h * 2540), nullptr};
+    PoigneeMetafichier emf(
+        SetWinMetaFileBits(static_cast<UINT>(wmf->taille), octets.data() + wmf->debut, nullptr, &image));
     if (!emf) return nullptr;
     return std::make_shared<ImageMetafichier>(std::move(emf), Taille{pouces_l * ppp, pouces_h * ppp});
   }
@@ -53,8 +52,8 @@ std::shared_ptr<const Image> decoder_metafichier(std::span<const std::uint8_t> o
     if (!handle) return nullptr;
     // The frame is in hundredths of a millimetre.
     return std::make_shared<ImageMetafichier>(
-        std::move(handle), Taille{double(emf->droite - emf->gauche) * ppp / 2540.0,
-                                  double(emf->bas - emf->haut) * ppp / 2540.0});
+        std::move(handle),
+        Taille{double(emf->droite - emf->gauche) * ppp / 2540.0, double(emf->bas - emf->haut) * ppp / 2540.0});
   }
   return nullptr;
 }

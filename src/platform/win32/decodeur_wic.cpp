@@ -18,8 +18,7 @@ constexpr UINT kBande = 64;  // rows decoded at a time
 
 }  // namespace
 
-std::shared_ptr<const Image> decoder_wic(IWICImagingFactory* f, std::wstring_view chemin,
-                                         std::optional<Taille> cadre) {
+std::shared_ptr<const Image> decoder_wic(IWICImagingFactory* f, std::wstring_view chemin, std::optional<Taille> cadre) {
   if (!f) return nullptr;
   ComPtr<IWICBitmapDecoder> decodeur;
   if (FAILED(f->CreateDecoderFromFilename(std::wstring(chemin).c_str(), nullptr, GENERIC_READ,

@@ -4,11 +4,12 @@
 #include <commctrl.h>
 
 #include <array>
-#include <string>
 #include <cmath>
+#include <string>
 
 #include "layouts/frmOptions.h"
 #include "layouts/ressources.h"
+#include "platform/win32/classe_fenetre.h"
 
 namespace pixavue::win32 {
 namespace {
@@ -50,20 +51,11 @@ const Fabrication& fabrication(Genre genre) {
 
 int px(double twips, double ppp) { return static_cast<int>(std::lround(en_pixels(twips, ppp))); }
 
-ATOM enregistrer_classe(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW classe{sizeof classe};
-  classe.lpfnWndProc = procedure;
-  classe.hInstance = instance;
-  classe.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  classe.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  classe.lpszClassName = kClasseOptions;
-  return RegisterClassExW(&classe);
-}
-
 }  // namespace
 
 FenetreOptions::FenetreOptions(HINSTANCE instance, double ppp) : ppp_(ppp) {
-  static const ATOM classe = enregistrer_classe(instance, &FenetreOptions::procedure);
+  static const ATOM classe = enregistrer_classe(instance, kClasseOptions, &FenetreOptions::procedure,
+                                                reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   (void)classe;
   INITCOMMONCONTROLSEX communs{sizeof communs, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&communs);
@@ -73,8 +65,8 @@ FenetreOptions::FenetreOptions(HINSTANCE instance, double ppp) : ppp_(ppp) {
   const int largeur = cadre.right - cadre.left, hauteur = cadre.bottom - cadre.top;
   hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClasseOptions, std::wstring(kDispositionOptions.titre).c_str(),
                           kStyleFenetre, (GetSystemMetrics(SM_CXSCREEN) - largeur) / 2,
-                          (GetSystemMetrics(SM_CYSCREEN) - hauteur) / 2, largeur, hauteur, nullptr, nullptr,
-                          instance, this);
+                          (GetSystemMetrics(SM_CYSCREEN) - hauteur) / 2, largeur, hauteur, nullptr, nullptr, instance,
+                          this);
 
   main_ = LoadCursorW(instance, MAKEINTRESOURCEW(IDC_MAIN));
   grande_icone_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_OPTIONS), IMAGE_ICON,

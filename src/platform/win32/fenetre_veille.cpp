@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "layouts/ressources.h"
+#include "platform/win32/classe_fenetre.h"
 
 namespace pixavue::win32 {
 namespace {
@@ -18,24 +19,15 @@ RECT rect_de(const Controle& c) {
           static_cast<LONG>(std::floor(c.Left + c.Width)), static_cast<LONG>(std::floor(c.Top + c.Height))};
 }
 
-ATOM enregistrer_classe(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW classe{sizeof classe};
-  classe.lpfnWndProc = procedure;
-  classe.hInstance = instance;
-  classe.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  classe.lpszClassName = kClasseVeille;
-  return RegisterClassExW(&classe);
-}
-
 }  // namespace
 
 FenetreVeille::FenetreVeille(HINSTANCE instance, double ppp) : ppp_(ppp) {
-  static const ATOM classe = enregistrer_classe(instance, &FenetreVeille::procedure);
+  static const ATOM classe = enregistrer_classe(instance, kClasseVeille, &FenetreVeille::procedure, nullptr);
   (void)classe;
   main_ = LoadCursorW(instance, MAKEINTRESOURCEW(IDC_MAIN));
-  hwnd_ = CreateWindowExW(0, kClasseVeille, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-                          static_cast<int>(en_pixels(4560, ppp)), static_cast<int>(en_pixels(1395, ppp)), nullptr,
-                          nullptr, instance, this);
+  hwnd_ =
+      CreateWindowExW(0, kClasseVeille, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0, static_cast<int>(en_pixels(4560, ppp)),
+                      static_cast<int>(en_pixels(1395, ppp)), nullptr, nullptr, instance, this);
   // The media player draws a video stream into this box, which is never shown.
   picture1_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_BLACKRECT, static_cast<int>(en_pixels(840, ppp)),
                               static_cast<int>(en_pixels(2700, ppp)), static_cast<int>(en_pixels(3195, ppp)),

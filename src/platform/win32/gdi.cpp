@@ -9,11 +9,16 @@ namespace pixavue::win32 {
 COLORREF couleur_gdi(Couleur couleur, COLORREF sinon) {
   using S = Couleur::Source;
   switch (couleur.source) {
-    case S::valeur: return static_cast<COLORREF>(couleur.valeur & 0xFFFFFF);
-    case S::face_bouton: return GetSysColor(COLOR_BTNFACE);
-    case S::fond_fenetre: return GetSysColor(COLOR_WINDOW);
-    case S::texte_fenetre: return GetSysColor(COLOR_WINDOWTEXT);
-    case S::aucune: break;
+    case S::valeur:
+      return static_cast<COLORREF>(couleur.valeur & 0xFFFFFF);
+    case S::face_bouton:
+      return GetSysColor(COLOR_BTNFACE);
+    case S::fond_fenetre:
+      return GetSysColor(COLOR_WINDOW);
+    case S::texte_fenetre:
+      return GetSysColor(COLOR_WINDOWTEXT);
+    case S::aucune:
+      break;
   }
   return sinon;
 }
@@ -24,9 +29,7 @@ namespace {
 // other dots per inch. "MS Shell Dlg" is its scalable stand-in on every
 // Windows (Microsoft Sans Serif, with the same metrics) and maps to Tahoma
 // under Wine.
-std::wstring_view face_ajustable(std::wstring_view nom) {
-  return nom == L"MS Sans Serif" ? L"MS Shell Dlg" : nom;
-}
+std::wstring_view face_ajustable(std::wstring_view nom) { return nom == L"MS Sans Serif" ? L"MS Shell Dlg" : nom; }
 
 }  // namespace
 

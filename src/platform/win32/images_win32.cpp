@@ -18,8 +18,8 @@ struct TraitsFichier {
 using PoigneeFichier = Poignee<HANDLE, TraitsFichier>;
 
 PoigneeFichier ouvrir(std::wstring_view chemin) {
-  return PoigneeFichier(CreateFileW(std::wstring(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  return PoigneeFichier(CreateFileW(std::wstring(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
 }
 
 std::optional<std::vector<std::uint8_t>> lire_fichier(HANDLE fichier) {
@@ -80,8 +80,7 @@ static void composer(ImagePreparee& cible, COLORREF fond) {
   }
 }
 
-void ImageMatricielle::preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond,
-                                ImagePreparee& cible) const {
+void ImageMatricielle::preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond, ImagePreparee& cible) const {
   if (largeur == pixels_.largeur && hauteur == pixels_.hauteur) {
     // One to one: the visible rows are copied as they are.
     for (int y = 0; y < fenetre.hauteur; ++y)

@@ -2,8 +2,8 @@
 // pictures that the screensaver window prepares once at their shown size.
 #pragma once
 
-#include <wincodec.h>
 #include <windows.h>
+#include <wincodec.h>
 #include <wrl/client.h>
 
 #include <cstdint>

@@ -37,8 +37,8 @@ std::wstring MagasinRegistre::lire_parametre(std::wstring_view application, std:
   return {};
 }
 
-void MagasinRegistre::ecrire_parametre(std::wstring_view application, std::wstring_view section,
-                                       std::wstring_view cle, std::wstring_view texte) {
+void MagasinRegistre::ecrire_parametre(std::wstring_view application, std::wstring_view section, std::wstring_view cle,
+                                       std::wstring_view texte) {
   const std::wstring valeur(texte);
   RegSetKeyValueW(HKEY_CURRENT_USER, chemin_cle(application, section).c_str(), std::wstring(cle).c_str(), REG_SZ,
                   valeur.c_str(), static_cast<DWORD>((valeur.size() + 1) * sizeof(wchar_t)));

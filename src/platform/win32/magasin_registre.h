@@ -8,8 +8,7 @@ namespace pixavue::win32 {
 
 class MagasinRegistre : public MagasinParametres {
  public:
-  std::wstring lire_parametre(std::wstring_view application, std::wstring_view section,
-                              std::wstring_view cle) override;
+  std::wstring lire_parametre(std::wstring_view application, std::wstring_view section, std::wstring_view cle) override;
   void ecrire_parametre(std::wstring_view application, std::wstring_view section, std::wstring_view cle,
                         std::wstring_view texte) override;
 };
