@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "dossier_essai.h"
+#include "echantillons.h"
 #include "platform/win32/magasin_registre.h"
 #include "platform/win32/processus_win32.h"
 
@@ -150,6 +151,34 @@ TEST_F(BoutEnBout, FullScreenCoversTheScreenOnTopWithoutCursorAndEndsOnKeys) {
   for (int i = 0; i < 5; ++i) PostMessageW(fenetre, WM_KEYDOWN, 'A', 0);
   EXPECT_FALSE(plein.fini_dans(1s));
   PostMessageW(fenetre, WM_KEYDOWN, 'A', 0);
+  EXPECT_TRUE(plein.fini_dans(10s));
+}
+
+TEST_F(BoutEnBout, TheRealTimerShowsTheFirstPictureCentredAfterOneSecond) {
+  // JPEGs of the samples, one a second, over red: the first is carre.JPEG,
+  // 300 x 300, at its natural size in the middle of the screen.
+  const std::wstring cle = L"Software\\PixavueSCR\\parametres";
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", test::echantillon(L""));
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"secondes", L"0");
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"type fichier", L"4");
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"couleur fond", L"255");
+  Lancement plein(L"/s");
+  ASSERT_NE(plein.fenetre(L"frmVeille"), nullptr);
+  HDC ecran = GetDC(nullptr);
+  const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
+  // Before the first tick the window is grey; the tick turns it red.
+  bool rouge = false;
+  for (int i = 0; i < 200 && !rouge; ++i) {
+    rouge = GetPixel(ecran, 5, y) == RGB(255, 0, 0);
+    if (!rouge) Sleep(25);
+  }
+  EXPECT_TRUE(rouge);
+  EXPECT_EQ(GetPixel(ecran, x - 151, y), RGB(255, 0, 0));
+  EXPECT_NE(GetPixel(ecran, x - 149, y), RGB(255, 0, 0));
+  EXPECT_NE(GetPixel(ecran, x + 148, y), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(ecran, x + 151, y), RGB(255, 0, 0));
+  ReleaseDC(nullptr, ecran);
+  for (int i = 0; i < 6; ++i) PostMessageW(plein.fenetre(L"frmVeille"), WM_KEYDOWN, 'A', 0);
   EXPECT_TRUE(plein.fini_dans(10s));
 }
 
