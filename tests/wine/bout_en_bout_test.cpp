@@ -157,7 +157,6 @@ TEST_F(BoutEnBout, FullScreenCoversTheScreenOnTopWithoutCursorAndEndsOnKeys) {
 TEST_F(BoutEnBout, TheRealTimerShowsTheFirstPictureCentredAfterOneSecond) {
   // JPEGs of the samples, one a second, over red: the first is carre.JPEG,
   // 300 x 300, at its natural size in the middle of the screen.
-  const std::wstring cle = L"Software\\PixavueSCR\\parametres";
   magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", test::echantillon(L""));
   magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"secondes", L"0");
   magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"type fichier", L"4");
