@@ -45,7 +45,7 @@ TEST(Corpus, EveryFileShowsOrTakesTheErrorPathAndTheRunGoesOn) {
     EXPECT_TRUE(banc.veille.Image1[1].Visible) << nom;
     pic = std::max(pic, test::Ressources::maintenant().memoire);
   }
-  std::printf("%d shown, %d errors, peak private bytes +%.1f MB\n", montrees, erreurs, (pic - avant.memoire) / 1e6);
+  std::printf("%d shown, %d errors, peak committed +%.1f MB\n", montrees, erreurs, (pic - avant.memoire) / 1e6);
   EXPECT_GT(erreurs, 50);
   EXPECT_GT(montrees, 5);  // some flips and cuts still decode
   EXPECT_LT(pic - avant.memoire, SIZE_T{400} << 20);
