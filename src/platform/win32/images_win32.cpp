@@ -8,8 +8,9 @@
 namespace pixavue::win32 {
 namespace {
 
-// Files larger than this are no pictures the screensaver will show.
-constexpr std::uint64_t kMaxOctetsFichier = 512ull << 20;
+// Metafiles and icons are read whole; larger ones are no pictures the
+// screensaver will show. Photos and bitmaps are streamed and have no such cap.
+constexpr std::uint64_t kMaxOctetsFichier = 64ull << 20;
 
 struct TraitsFichier {
   static HANDLE vide() { return INVALID_HANDLE_VALUE; }
