@@ -1,0 +1,72 @@
+// The settings dialog as laid out: tab order, hand cursor, default and
+// cancel buttons, tool tips, the controls' initial states.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "layouts/frmOptions.h"
+#include "layouts/ressources.h"
+#include "platform/win32/ecran_win32.h"
+#include "platform/win32/fenetre_options.h"
+
+namespace pixavue::win32 {
+namespace {
+
+struct Options : ::testing::Test {
+  FenetreOptions dialogue{GetModuleHandleW(nullptr), points_par_pouce()};
+  HWND c(const wchar_t* nom, int indice = -1) { return dialogue.controle(nom, indice); }
+};
+
+TEST_F(Options, TheKeyboardWalksTheControlsInTabOrder) {
+  // Only the controls that can take the focus: visible, not labels.
+  std::vector<HWND> attendus;
+  for (auto [nom, indice] : kOrdreTabulation) {
+    const auto* d = trouver(kDispositionOptions, nom, indice);
+    if (d->visible && d->genre != Genre::etiquette && !(d->genre == Genre::bouton_option && d->indice > 0))
+      attendus.push_back(c(nom.data(), indice));
+  }
+  ASSERT_EQ(attendus.size(), 16u);
+  HWND courant = attendus.front();
+  for (std::size_t i = 1; i < attendus.size(); ++i) {
+    courant = GetNextDlgTabItem(dialogue.hwnd(), courant, FALSE);
+    EXPECT_EQ(courant, attendus[i]) << i;
+  }
+}
+
+TEST_F(Options, HandControlsShowTheHandAndTheOthersTheArrow) {
+  HCURSOR main = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_MAIN));
+  ASSERT_NE(main, nullptr);
+  auto survol = [&](HWND controle) {
+    SetCursor(nullptr);
+    SendMessageW(dialogue.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(controle), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  for (const wchar_t* nom : {L"cmdParcourir", L"lstFiltres", L"cboTemps", L"lblCouleur", L"lstTaille", L"chkSon",
+                             L"cmdEnregistrer", L"cmdFermer"})
+    EXPECT_EQ(survol(c(nom)), main) << nom;
+  EXPECT_EQ(survol(c(L"optCouleur", 1)), main);
+  for (HWND fleche : {c(L"cmdAide"), c(L"txtDossier"), c(L"Label1", 0), c(L"lblAide")}) EXPECT_NE(survol(fleche), main);
+}
+
+TEST_F(Options, StartsAsDesignedAndEscClosesIt) {
+  EXPECT_EQ(SendMessageW(c(L"optCouleur", 0), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(c(L"optCouleur", 1), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageW(c(L"lstTaille"), LB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(SendMessageW(c(L"lstTaille"), LB_GETCURSEL, 0, 0), LB_ERR);
+  EXPECT_EQ(SendMessageW(c(L"lstFiltres"), LB_GETCOUNT, 0, 0), 0);
+  EXPECT_FALSE(IsWindowVisible(c(L"File1")));
+  EXPECT_FALSE(IsWindowVisible(c(L"Picture1")));
+  EXPECT_EQ(LOWORD(SendMessageW(dialogue.hwnd(), DM_GETDEFID, 0, 0)), GetDlgCtrlID(c(L"cmdEnregistrer")));
+  EXPECT_TRUE(GetWindowLongW(c(L"cmdEnregistrer"), GWL_STYLE) & BS_DEFPUSHBUTTON);
+
+  // Esc goes through the dialog manager as IDCANCEL: the window closes.
+  MSG esc{c(L"txtDossier"), WM_KEYDOWN, VK_ESCAPE, 0};
+  EXPECT_TRUE(IsDialogMessageW(dialogue.hwnd(), &esc));
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  EXPECT_FALSE(IsWindow(dialogue.hwnd()));
+}
+
+}  // namespace
+}  // namespace pixavue::win32
