@@ -57,13 +57,11 @@ TEST_F(Demarrage, ASecondCopyEndsBeforeWritingAnything) {
 TEST_F(Demarrage, OnlyTheFullScreenRunPreparesAnything) {
   for (const wchar_t* argument : {L"/a", L"/x", L" /s"}) {
     Banc autre;
-    frmVeille nue{autre.services(), 96};
-    autre.processus.ligne = argument;
-    EXPECT_EQ(nue.Form_Load(), SuiteDemarrage::fenetre) << argument;
+    auto nue = autre.demarrer(argument);
     EXPECT_FALSE(autre.fenetre.active || autre.fenetre.maximisee || autre.fenetre.devant) << argument;
     EXPECT_EQ(autre.ecran.compte_curseur, 0) << argument;
-    EXPECT_TRUE(nue.txtInfos.Visible);
-    EXPECT_FALSE(nue.lblInfo.Visible || nue.lblCopyright.Visible || nue.lblCliquez.Visible);
+    EXPECT_TRUE(nue->txtInfos.Visible);
+    EXPECT_FALSE(nue->lblInfo.Visible || nue->lblCopyright.Visible || nue->lblCliquez.Visible);
   }
   EXPECT_EQ(lancer(L""), SuiteDemarrage::options);
   EXPECT_EQ(banc.ecran.compte_curseur, 0);
@@ -100,12 +98,9 @@ TEST_F(Demarrage, CaptionsFollowTheirSettings) {
   EXPECT_FALSE(fenetre.lblInfo.Visible || fenetre.lblCopyright.Visible || fenetre.lblCliquez.Visible);
 
   Banc autre;
-  frmVeille illisible{autre.services(), 96};
-  autre.magasin.poser(L"informations", L"oui");  // not a truth value: stays hidden
-  autre.processus.ligne = L"/s";
-  illisible.Form_Load();
-  EXPECT_FALSE(illisible.lblCopyright.Visible || illisible.lblCliquez.Visible);
-  EXPECT_TRUE(illisible.lblInfo.Visible);
+  auto illisible = autre.demarrer(L"/s", {{L"informations", L"oui"}});  // not a truth value: stays hidden
+  EXPECT_FALSE(illisible->lblCopyright.Visible || illisible->lblCliquez.Visible);
+  EXPECT_TRUE(illisible->lblInfo.Visible);
 }
 
 TEST_F(Demarrage, HighDpiScreensKeepTheirSizeInPixels) {
@@ -126,10 +121,7 @@ TEST_F(Demarrage, IntervalComesFromSecondes) {
   };
   for (auto [secondes, intervalle] : cas) {
     Banc autre;
-    frmVeille f{autre.services(), 96};
-    autre.magasin.poser(L"secondes", secondes);
-    autre.processus.ligne = L"/s";
-    f.Form_Load();
+    autre.demarrer(L"/s", {{L"secondes", secondes}});
     EXPECT_TRUE(autre.fenetre.active) << secondes;
     EXPECT_EQ(autre.fenetre.intervalle, intervalle) << secondes;  // refused values keep 1,000 ms
   }
@@ -142,14 +134,10 @@ TEST_F(Demarrage, PatternComesFromTypeFichier) {
   } cas[] = {{L"0", 4}, {L"2", 1}, {L"4", 2}, {L"9", 5}, {L"-1", 5}, {L"1.5", 5}, {L"x", 4}};
   for (auto [type, attendus] : cas) {
     Banc autre;
-    frmVeille f{autre.services(), 96};
     autre.fichiers.dossiers[L"D:\\img"] = {L"a.dib", L"b.JPG", L"c.jpeg", L"d.gif", L"notes.txt"};
-    autre.magasin.poser(L"dossier demarrage", L"D:\\img");
-    autre.magasin.poser(L"type fichier", type);
-    autre.processus.ligne = L"/s";
-    f.Form_Load();
-    EXPECT_EQ(f.NombreImages, attendus) << type;
-    EXPECT_EQ(f.IndexImage, 0);
+    auto f = autre.demarrer(L"/s", {{L"dossier demarrage", L"D:\\img"}, {L"type fichier", type}});
+    EXPECT_EQ(f->NombreImages, attendus) << type;
+    EXPECT_EQ(f->IndexImage, 0);
   }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -118,6 +119,16 @@ struct Banc {
   FausseFenetre fenetre;
   FaussesImages images;
   frmVeille::Services services() { return {magasin, processus, ecran, fichiers, fenetre, fenetre, images}; }
+
+  // A window started with that command line over these settings.
+  std::unique_ptr<frmVeille> demarrer(const wchar_t* argument,
+                                      std::initializer_list<std::pair<const wchar_t*, const wchar_t*>> reglages = {}) {
+    for (auto [cle, valeur] : reglages) magasin.poser(cle, valeur);
+    processus.ligne = argument;
+    auto fenetre_veille = std::make_unique<frmVeille>(services(), 96);
+    fenetre_veille->Form_Load();
+    return fenetre_veille;
+  }
 };
 
 }  // namespace pixavue::test

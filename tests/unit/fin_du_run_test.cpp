@@ -9,27 +9,23 @@ namespace {
 
 TEST(FinDuRun, EachKindCountsToSixOnItsOwn) {
   test::Banc banc;
-  frmVeille fenetre{banc.services(), 96};
-  banc.processus.ligne = L"/s";
-  fenetre.Form_Load();
-  for (int i = 0; i < 5; ++i) fenetre.Form_MouseMove();
-  for (int i = 0; i < 5; ++i) fenetre.Form_KeyDown();
+  auto fenetre = banc.demarrer(L"/s");
+  for (int i = 0; i < 5; ++i) fenetre->Form_MouseMove();
+  for (int i = 0; i < 5; ++i) fenetre->Form_KeyDown();
   EXPECT_EQ(banc.processus.terminaisons, 0);
   EXPECT_EQ(banc.ecran.compte_curseur, -1);
 
-  fenetre.Form_KeyDown();
+  fenetre->Form_KeyDown();
   EXPECT_EQ(banc.processus.terminaisons, 1);
   EXPECT_EQ(banc.ecran.compte_curseur, 0);  // shown again
 }
 
 TEST(FinDuRun, TheSixthMouseMoveEndsABareRunToo) {
   test::Banc banc;
-  frmVeille fenetre{banc.services(), 96};
-  banc.processus.ligne = L"/a";
-  fenetre.Form_Load();
-  for (int i = 0; i < 5; ++i) fenetre.Form_MouseMove();
+  auto fenetre = banc.demarrer(L"/a");
+  for (int i = 0; i < 5; ++i) fenetre->Form_MouseMove();
   EXPECT_EQ(banc.processus.terminaisons, 0);
-  fenetre.Form_MouseMove();
+  fenetre->Form_MouseMove();
   EXPECT_EQ(banc.processus.terminaisons, 1);
   EXPECT_EQ(banc.ecran.compte_curseur, 1);  // raised once more, harmlessly
 }

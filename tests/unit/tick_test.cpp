@@ -148,17 +148,14 @@ TEST_F(Tick, SizeModeFromTaille) {
   };
   for (auto [taille, largeur, erreur] : cas) {
     test::Banc b;
-    frmVeille f{b.services(), 96};
     b.ecran.taille = {800 * 15.0, 600 * 15.0, 15, 15};
     b.fichiers.dossiers[L"D:\\img"] = {L"a.jpg"};
-    b.magasin.poser(L"dossier demarrage", L"D:\\img");
     b.images.tailles[L"D:\\img\\a.jpg"] = {1000, 700};
-    b.processus.ligne = L"/s";
-    f.Form_Load();
+    auto f = b.demarrer(L"/s", {{L"dossier demarrage", L"D:\\img"}});
     b.magasin.poser(L"taille", taille);  // after the start-up, which fills an empty one
-    f.Timer1_Timer();
-    EXPECT_NEAR(f.Image1[1].Width, largeur, 1) << taille;
-    EXPECT_EQ(f.txtInfos.Visible, erreur) << taille;
+    f->Timer1_Timer();
+    EXPECT_NEAR(f->Image1[1].Width, largeur, 1) << taille;
+    EXPECT_EQ(f->txtInfos.Visible, erreur) << taille;
     EXPECT_EQ(b.images.cadres.back().has_value(), largeur == 800) << taille;
   }
 }
