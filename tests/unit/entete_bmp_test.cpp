@@ -3,20 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include "octets.h"
 
 namespace pixavue {
 namespace {
 
-std::vector<std::uint8_t> lire(const char* nom) {
-  std::ifstream f(std::string(PIXAVUE_SAMPLES) + "/" + nom, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
-
-void poser32(std::vector<std::uint8_t>& o, std::size_t a, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) o[a + i] = (v >> (8 * i)) & 0xFF;
-}
+using test::lire_echantillon;
+using test::poser32;
 
 // A 4 x 2 bitmap of 8 bits with a 3-colour table, built by hand.
 std::vector<std::uint8_t> palettee(std::int32_t hauteur) {
@@ -36,7 +29,7 @@ std::vector<std::uint8_t> palettee(std::int32_t hauteur) {
 }
 
 TEST(EnteteBmp, ReadsTheSamplesAndAPalettedBitmap) {
-  auto colline = lire("colline.bmp");
+  auto colline = lire_echantillon("colline.bmp");
   auto e = lire_entete_bmp(colline, colline.size());
   ASSERT_TRUE(e);
   EXPECT_EQ(e->largeur, 160);

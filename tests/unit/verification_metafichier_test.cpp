@@ -4,28 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include "octets.h"
 
 namespace pixavue {
 namespace {
 
-std::vector<std::uint8_t> lire(const char* nom) {
-  std::ifstream f(std::string(PIXAVUE_SAMPLES) + "/" + nom, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
-
-void poser16(std::vector<std::uint8_t>& o, std::size_t a, std::uint16_t v) {
-  o[a] = v & 0xFF;
-  o[a + 1] = v >> 8;
-}
-void poser32(std::vector<std::uint8_t>& o, std::size_t a, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) o[a + i] = (v >> (8 * i)) & 0xFF;
-}
+using test::lire_echantillon;
+using test::poser16;
+using test::poser32;
 
 TEST(VerificationWmf, TheSamplePassesWithItsBox) {
-  auto o = lire("dessin.wmf");
+  auto o = lire_echantillon("dessin.wmf");
   auto m = verifier_wmf(o);
   ASSERT_TRUE(m);
   EXPECT_EQ(m->droite - m->gauche, 3 * 1440);
@@ -36,7 +25,7 @@ TEST(VerificationWmf, TheSamplePassesWithItsBox) {
 }
 
 TEST(VerificationWmf, BrokenFilesFail) {
-  const auto bon = lire("dessin.wmf");
+  const auto bon = lire_echantillon("dessin.wmf");
   for (std::size_t n = 0; n < bon.size(); ++n) EXPECT_FALSE(verifier_wmf(std::span(bon.data(), n))) << "cut at " << n;
 
   auto sans_placable = std::vector<std::uint8_t>(bon.begin() + 22, bon.end());
@@ -72,7 +61,7 @@ TEST(VerificationWmf, BrokenFilesFail) {
 }
 
 TEST(VerificationWmf, APolygonCountBeyondItsRecordFails) {
-  auto o = lire("dessin.wmf");
+  auto o = lire_echantillon("dessin.wmf");
   // The polygon record follows: map mode, window origin and extent, brush,
   // select, rectangle, brush, select, ellipse.
   const std::size_t polygone = 22 + 18 + 8 + 10 + 10 + 14 + 8 + 14 + 14 + 8 + 14;
@@ -85,7 +74,7 @@ TEST(VerificationWmf, APolygonCountBeyondItsRecordFails) {
 }
 
 TEST(VerificationEmf, TheSamplePassesWithItsFrame) {
-  auto o = lire("schema.emf");
+  auto o = lire_echantillon("schema.emf");
   auto m = verifier_emf(o);
   ASSERT_TRUE(m);
   EXPECT_EQ(m->droite - m->gauche, 8000);  // 80 mm in hundredths
@@ -94,7 +83,7 @@ TEST(VerificationEmf, TheSamplePassesWithItsFrame) {
 }
 
 TEST(VerificationEmf, BrokenFilesFail) {
-  const auto bon = lire("schema.emf");
+  const auto bon = lire_echantillon("schema.emf");
   for (std::size_t n = 0; n < bon.size(); ++n) EXPECT_FALSE(verifier_emf(std::span(bon.data(), n))) << "cut at " << n;
 
   auto signature = bon;
@@ -123,14 +112,14 @@ TEST(VerificationEmf, BrokenFilesFail) {
 }
 
 TEST(VerificationEmf, ABitFlipNeverReadsOutside) {
-  const auto bon = lire("schema.emf");
+  const auto bon = lire_echantillon("schema.emf");
   for (std::size_t octet = 0; octet < bon.size(); ++octet)
     for (int bit = 0; bit < 8; ++bit) {
       auto o = bon;
       o[octet] ^= static_cast<std::uint8_t>(1 << bit);
       (void)verifier_emf(o);
     }
-  const auto wmf = lire("dessin.wmf");
+  const auto wmf = lire_echantillon("dessin.wmf");
   for (std::size_t octet = 0; octet < wmf.size(); ++octet)
     for (int bit = 0; bit < 8; ++bit) {
       auto o = wmf;

@@ -12,12 +12,6 @@ namespace {
 // screensaver will show. Photos and bitmaps are streamed and have no such cap.
 constexpr std::uint64_t kMaxOctetsFichier = 64ull << 20;
 
-struct TraitsFichier {
-  static HANDLE vide() { return INVALID_HANDLE_VALUE; }
-  static void fermer(HANDLE h) { CloseHandle(h); }
-};
-using PoigneeFichier = Poignee<HANDLE, TraitsFichier>;
-
 PoigneeFichier ouvrir(std::wstring_view chemin) {
   return PoigneeFichier(CreateFileW(std::wstring(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                     FILE_FLAG_SEQUENTIAL_SCAN, nullptr));

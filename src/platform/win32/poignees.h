@@ -51,13 +51,16 @@ class Poignee {
   T valeur_ = Traits::vide();
 };
 
-struct TraitsRecherche {
+// Files and searches say "nothing" with INVALID_HANDLE_VALUE, not null.
+template <auto Fermer>
+struct TraitsInvalide {
   static HANDLE vide() { return INVALID_HANDLE_VALUE; }
-  static void fermer(HANDLE h) { FindClose(h); }
+  static void fermer(HANDLE h) { Fermer(h); }
 };
 
 using PoigneeNoyau = Poignee<HANDLE, FermeturePar<HANDLE, CloseHandle>>;
-using PoigneeRecherche = Poignee<HANDLE, TraitsRecherche>;
+using PoigneeFichier = Poignee<HANDLE, TraitsInvalide<CloseHandle>>;
+using PoigneeRecherche = Poignee<HANDLE, TraitsInvalide<FindClose>>;
 using PoigneeCle = Poignee<HKEY, FermeturePar<HKEY, RegCloseKey>>;
 template <typename Gdi>
 using PoigneeGdi = Poignee<Gdi, FermeturePar<Gdi, DeleteObject>>;
