@@ -20,7 +20,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/win32/images_win32.h"
+#include "win32/images_win32.h"
 #include "screensaver/frmVeille.h"
 #include "slideshow/ajustement.h"
 

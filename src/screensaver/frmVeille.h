@@ -1,5 +1,5 @@
 // The screensaver window: its controls, the state the slideshow keeps in it,
-// and its event handlers. The real window (platform/win32) turns messages into
+// and its event handlers. The real window (src/win32) turns messages into
 // calls on these handlers and paints the controls from the fields below.
 #pragma once
 

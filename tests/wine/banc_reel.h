@@ -8,11 +8,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/win32/ecran_win32.h"
-#include "platform/win32/fenetre_veille.h"
-#include "platform/win32/fichiers_win32.h"
-#include "platform/win32/images_win32.h"
-#include "platform/win32/magasin_registre.h"
+#include "win32/ecran_win32.h"
+#include "win32/fenetre_veille.h"
+#include "win32/fichiers_win32.h"
+#include "win32/images_win32.h"
+#include "win32/magasin_registre.h"
 
 namespace pixavue::test {
 

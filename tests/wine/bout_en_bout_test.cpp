@@ -9,8 +9,8 @@
 
 #include "dossier_essai.h"
 #include "echantillons.h"
-#include "platform/win32/magasin_registre.h"
-#include "platform/win32/processus_win32.h"
+#include "win32/magasin_registre.h"
+#include "win32/processus_win32.h"
 
 namespace pixavue::win32 {
 namespace {

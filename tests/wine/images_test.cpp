@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "echantillons.h"
-#include "platform/win32/images_win32.h"
+#include "win32/images_win32.h"
 
 namespace pixavue::win32 {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "layouts/frmOptions.h"
 #include "layouts/ressources.h"
-#include "platform/win32/ecran_win32.h"
-#include "platform/win32/fenetre_options.h"
+#include "win32/ecran_win32.h"
+#include "win32/fenetre_options.h"
 
 namespace pixavue::win32 {
 namespace {

@@ -1,7 +1,7 @@
 // The command line's argument and the previous-instance test.
 #include <gtest/gtest.h>
 
-#include "platform/win32/processus_win32.h"
+#include "win32/processus_win32.h"
 
 namespace pixavue::win32 {
 namespace {

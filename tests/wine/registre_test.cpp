@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "platform/win32/magasin_registre.h"
+#include "win32/magasin_registre.h"
 
 namespace pixavue::win32 {
 namespace {

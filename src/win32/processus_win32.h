@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/processus.h"
-#include "platform/win32/poignees.h"
+#include "win32/poignees.h"
 
 namespace pixavue::win32 {
 

@@ -1,5 +1,5 @@
 // The settings store in the user's registry.
-#include "platform/win32/magasin_registre.h"
+#include "win32/magasin_registre.h"
 
 #include <windows.h>
 

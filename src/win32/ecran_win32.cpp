@@ -1,9 +1,9 @@
 // The primary screen and the cursor on Windows.
-#include "platform/win32/ecran_win32.h"
+#include "win32/ecran_win32.h"
 
 #include <windows.h>
 
-#include "platform/win32/poignees.h"
+#include "win32/poignees.h"
 
 namespace pixavue::win32 {
 

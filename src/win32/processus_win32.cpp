@@ -1,5 +1,5 @@
 // Process services on Windows.
-#include "platform/win32/processus_win32.h"
+#include "win32/processus_win32.h"
 
 namespace pixavue::win32 {
 

@@ -3,7 +3,7 @@
 // give its colours and its transparency, whatever its kind of mask.
 #include <algorithm>
 
-#include "platform/win32/images_win32.h"
+#include "win32/images_win32.h"
 #include "slideshow/verification_icone.h"
 
 namespace pixavue::win32 {

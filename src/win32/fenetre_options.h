@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "layouts/disposition.h"
-#include "platform/win32/gdi.h"
+#include "win32/gdi.h"
 
 namespace pixavue::win32 {
 

@@ -1,9 +1,9 @@
 // The file system on Windows.
-#include "platform/win32/fichiers_win32.h"
+#include "win32/fichiers_win32.h"
 
 #include <windows.h>
 
-#include "platform/win32/poignees.h"
+#include "win32/poignees.h"
 
 namespace pixavue::win32 {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/win32/images_win32.h"
+#include "win32/images_win32.h"
 #include "slideshow/entete_bmp.h"
 
 namespace pixavue::win32 {

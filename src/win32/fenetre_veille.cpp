@@ -1,5 +1,5 @@
 // The screensaver window on Windows.
-#include "platform/win32/fenetre_veille.h"
+#include "win32/fenetre_veille.h"
 
 #include <windowsx.h>
 
@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "layouts/ressources.h"
-#include "platform/win32/classe_fenetre.h"
+#include "win32/classe_fenetre.h"
 
 namespace pixavue::win32 {
 namespace {

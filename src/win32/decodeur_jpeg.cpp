@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/win32/images_win32.h"
+#include "win32/images_win32.h"
 
 namespace pixavue::win32 {
 namespace {

@@ -1,5 +1,5 @@
 // Picture files on Windows: the format is told by the first bytes.
-#include "platform/win32/images_win32.h"
+#include "win32/images_win32.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // Colours and fonts of the layouts, as GDI wants them.
-#include "platform/win32/gdi.h"
+#include "win32/gdi.h"
 
 #include <cmath>
 #include <string>

@@ -9,8 +9,8 @@
 #include <tuple>
 
 #include "platform/fenetre.h"
-#include "platform/win32/gdi.h"
-#include "platform/win32/images_win32.h"
+#include "win32/gdi.h"
+#include "win32/images_win32.h"
 #include "screensaver/frmVeille.h"
 
 namespace pixavue::win32 {

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "layouts/disposition.h"
-#include "platform/win32/poignees.h"
+#include "win32/poignees.h"
 
 namespace pixavue::win32 {
 

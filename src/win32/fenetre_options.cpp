@@ -1,5 +1,5 @@
 // The settings dialog on Windows.
-#include "platform/win32/fenetre_options.h"
+#include "win32/fenetre_options.h"
 
 #include <commctrl.h>
 
@@ -9,7 +9,7 @@
 
 #include "layouts/frmOptions.h"
 #include "layouts/ressources.h"
-#include "platform/win32/classe_fenetre.h"
+#include "win32/classe_fenetre.h"
 
 namespace pixavue::win32 {
 namespace {

@@ -2,13 +2,13 @@
 // start-up, then whatever the switch asked for.
 #include <windows.h>
 
-#include "platform/win32/ecran_win32.h"
-#include "platform/win32/fenetre_options.h"
-#include "platform/win32/fenetre_veille.h"
-#include "platform/win32/fichiers_win32.h"
-#include "platform/win32/images_win32.h"
-#include "platform/win32/magasin_registre.h"
-#include "platform/win32/processus_win32.h"
+#include "win32/ecran_win32.h"
+#include "win32/fenetre_options.h"
+#include "win32/fenetre_veille.h"
+#include "win32/fichiers_win32.h"
+#include "win32/images_win32.h"
+#include "win32/magasin_registre.h"
+#include "win32/processus_win32.h"
 
 using namespace pixavue;
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/images.h"
-#include "platform/win32/poignees.h"
+#include "win32/poignees.h"
 #include "slideshow/reechantillonnage.h"
 
 namespace pixavue::win32 {
