@@ -10,6 +10,9 @@ paquets=(
   wine wine64 fonts-wine fonts-liberation   # running it here
   xvfb xauth imagemagick                    # a display without a screen, screenshots
   pulseaudio pulseaudio-utils               # a sound device without a sound card
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good  # Wine's playback engine decodes through
+  gstreamer1.0-plugins-ugly gstreamer1.0-libav         # GStreamer: WAV, MP3, Windows Media audio
+  gstreamer1.0-tools sox                    # the sound tests make their own files
 )
 
 manquants=()

@@ -12,6 +12,8 @@ class Fenetre {
   virtual void plein_ecran() = 0;
   // SetWindowPos with HWND_TOPMOST, neither moved nor sized; true on success.
   virtual bool premier_plan() = 0;
+  // The hidden picture box's window handle, where a video stream is sent.
+  virtual std::int32_t poignee_picture1() = 0;
 };
 
 // The window's interval timer (Timer1).

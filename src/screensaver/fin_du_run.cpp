@@ -25,7 +25,7 @@ void frmVeille::Form_Unload() {
   // Undoes the full-screen start-up's one hiding; after a bare start it only
   // raises the display count, which is harmless.
   s_.ecran.afficher_curseur(true);
-  // The background sound is released here once the run plays one.
+  liberer_son_fond();
   s_.processus.terminer();
 }
 

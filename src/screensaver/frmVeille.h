@@ -13,8 +13,10 @@
 #include "platform/fichiers.h"
 #include "platform/images.h"
 #include "platform/magasin_parametres.h"
+#include "platform/media.h"
 #include "platform/processus.h"
 #include "screensaver/liste_fichiers.h"
+#include "services/son_partage.h"
 #include "settings/parametres.h"
 #include "slideshow/aleatoire.h"
 
@@ -50,6 +52,8 @@ class frmVeille {
     Fenetre& fenetre;
     Minuterie& minuterie;
     Images& images;
+    MoteurMedia& media;
+    SonPartage& son;
   };
 
   // Lays the controls out at the screen's dots per inch.
@@ -74,13 +78,13 @@ class frmVeille {
   std::int16_t CompteurVide = 0;
   std::int16_t CompteurTouches = 0;
   std::int16_t CompteurSouris = 0;
-  double DureeSon = 0;  // seconds of the sound opened at start; 0 when none
   Aleatoire Rnd;
 
  private:
   void preparer_plein_ecran();
   void demarrer_son_fond();
   void verifier_son_fond();
+  void liberer_son_fond();
   void afficher_erreur();
 
   Services s_;

@@ -1,17 +1,51 @@
-// The background sound of a full-screen run.
+// The background sound of a full-screen run: started at the end of the
+// start-up, restarted by the tick once it has played to its end, released
+// when the run ends.
 #include "screensaver/frmVeille.h"
+#include "settings/valeurs_texte.h"
 
 namespace pixavue {
 
+// Every step runs under the start-up's rule; the player itself never fails.
 void frmVeille::demarrer_son_fond() {
+  SonPartage& son = s_.son;
   // The key exists after every full-screen start, empty when no sound is set.
   parametres_.ecrire_si_vide(cle::son, L"");
-  // The player opens and plays the chosen sound from here.
+  son.DureeSon = 0;
+  // Made whether or not a sound will play: the unload releases it.
+  son.Lecteur = std::make_unique<DirectShow>(s_.media);
+
+  const bool sortie_audio = s_.media.sorties_audio() > 0;
+  const bool son_choisi = !parametres_.lire(cle::son).empty();
+  if (!(sortie_audio && son_choisi)) return;
+  son.FichierSon = parametres_.lire(cle::son);
+  // A video stream goes to the picture box, which is never shown. A size
+  // beyond 16 bits skips the opening; the steps after it still run.
+  auto largeur = en_entier16(Picture1.Width), hauteur = en_entier16(Picture1.Height);
+  if (largeur && hauteur) son.Lecteur->Ouvrir(son.FichierSon, 0, 0, *largeur, *hauteur, s_.fenetre.poignee_picture1());
+  son.DureeSon = son.Lecteur->obtient_duree();
+  son.Lecteur->jouer();
 }
 
 // At the end of every tick: a sound that has played to its end starts again.
+// Its end is the duration taken at start, never read again.
 void frmVeille::verifier_son_fond() {
-  if (!(DureeSon > 0)) return;
+  SonPartage& son = s_.son;
+  if (!(son.DureeSon > 0) || !son.Lecteur) return;
+  if (son.Lecteur->obtient_position() >= son.DureeSon) {
+    double debut = 0;
+    son.Lecteur->fixe_position(debut);
+    son.Lecteur->jouer();
+  }
+}
+
+// Stops the sound and lets the engine go, before the program ends: its
+// threads must not be cut off in the middle of playing.
+void frmVeille::liberer_son_fond() {
+  SonPartage& son = s_.son;
+  if (!son.Lecteur) return;
+  son.Lecteur->nettoyer();
+  son.Lecteur.reset();
 }
 
 }  // namespace pixavue

@@ -42,6 +42,9 @@ void frmVeille::Timer1_Timer() {
     txtInfos.Caption = kAucunFichier;
     if (CompteurVide < kTicksVidesAvantFin) ++CompteurVide;
     if (CompteurVide >= kTicksVidesAvantFin) {
+      // The run ends without unloading the window, but the sound must not
+      // outlive it.
+      liberer_son_fond();
       s_.processus.terminer();
       return;
     }

@@ -54,6 +54,11 @@ bool FenetreVeille::premier_plan() {
   return SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE) != FALSE;
 }
 
+// Window handles carry 32 significant bits, sign-extended on 64-bit Windows.
+std::int32_t FenetreVeille::poignee_picture1() {
+  return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(picture1_));
+}
+
 void FenetreVeille::activer(bool actif) {
   actif_ = actif;
   armer();

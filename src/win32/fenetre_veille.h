@@ -9,9 +9,9 @@
 #include <tuple>
 
 #include "platform/fenetre.h"
+#include "screensaver/frmVeille.h"
 #include "win32/gdi.h"
 #include "win32/images_win32.h"
-#include "screensaver/frmVeille.h"
 
 namespace pixavue::win32 {
 
@@ -39,6 +39,7 @@ class FenetreVeille : public Fenetre, public Minuterie {
 
   void plein_ecran() override;
   bool premier_plan() override;
+  std::int32_t poignee_picture1() override;
   void activer(bool actif) override;
   bool fixer_intervalle(double millisecondes) override;
 

@@ -8,6 +8,7 @@
 #include "win32/fichiers_win32.h"
 #include "win32/images_win32.h"
 #include "win32/magasin_registre.h"
+#include "win32/media_directshow.h"
 #include "win32/processus_win32.h"
 
 using namespace pixavue;
@@ -20,9 +21,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   win32::FichiersWin32 fichiers;
   const double ppp = win32::points_par_pouce();
   win32::ImagesWin32 images(ppp);
+  win32::MoteurDirectShow media;
 
   win32::FenetreVeille fenetre(instance, ppp);
-  frmVeille veille({magasin, processus, ecran, fichiers, fenetre, fenetre, images}, ppp);
+  SonPartage son;  // after the window: a video stream's window lives in it
+  frmVeille veille({magasin, processus, ecran, fichiers, fenetre, fenetre, images, media, son}, ppp);
   fenetre.attacher(veille);
 
   switch (veille.Form_Load()) {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "faux_media.h"
 #include "platform/ecran.h"
 #include "platform/fenetre.h"
 #include "platform/fichiers.h"
@@ -75,6 +76,8 @@ class FausseFenetre : public Fenetre, public Minuterie {
   double intervalle = 1000;  // as laid out
   void plein_ecran() override { maximisee = true; }
   bool premier_plan() override { return devant = true; }
+  std::int32_t poignee_picture1() override { return kPicture1; }
+  static constexpr std::int32_t kPicture1 = 0x2A0;
   void activer(bool a) override {
     if (!a) ++arrets;
     active = a;
@@ -118,7 +121,9 @@ struct Banc {
   FauxFichiers fichiers;
   FausseFenetre fenetre;
   FaussesImages images;
-  frmVeille::Services services() { return {magasin, processus, ecran, fichiers, fenetre, fenetre, images}; }
+  FauxMoteurMedia media;
+  SonPartage son;
+  frmVeille::Services services() { return {magasin, processus, ecran, fichiers, fenetre, fenetre, images, media, son}; }
 
   // A window started with that command line over these settings.
   std::unique_ptr<frmVeille> demarrer(const wchar_t* argument,

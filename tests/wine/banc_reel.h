@@ -13,6 +13,7 @@
 #include "win32/fichiers_win32.h"
 #include "win32/images_win32.h"
 #include "win32/magasin_registre.h"
+#include "win32/media_directshow.h"
 
 namespace pixavue::test {
 
@@ -61,8 +62,11 @@ class BancReel {
   win32::EcranWin32 ecran;
   win32::FichiersWin32 fichiers;
   win32::ImagesWin32 images{win32::points_par_pouce()};
+  win32::MoteurDirectShow media;
   win32::FenetreVeille fenetre{GetModuleHandleW(nullptr), win32::points_par_pouce()};
-  frmVeille veille{{magasin, processus, ecran, fichiers, fenetre, fenetre, images}, win32::points_par_pouce()};
+  SonPartage son;  // after the window: a video stream's window lives in it
+  frmVeille veille{{magasin, processus, ecran, fichiers, fenetre, fenetre, images, media, son},
+                   win32::points_par_pouce()};
 };
 
 // What the process holds: GDI objects, kernel handles, committed bytes.
