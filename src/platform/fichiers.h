@@ -16,6 +16,9 @@ class Fichiers {
   // Names (no folder) of the plain files of a folder, in no set order;
   // sub-folders are left out. Nothing when the folder can't be read.
   virtual std::optional<std::vector<std::wstring>> fichiers_du_dossier(std::wstring_view dossier) = 0;
+  // Orders two names as the system's file lists do: by the user's locale,
+  // without regard to case. Negative, 0 or positive.
+  virtual int comparer_noms(std::wstring_view a, std::wstring_view b) = 0;
 };
 
 }  // namespace pixavue

@@ -7,7 +7,7 @@ namespace pixavue {
 namespace {
 
 // Folds the letters of ASCII and Latin-1 to lower case, the same way on
-// every platform, so that matching and ordering never depend on a locale.
+// every platform, so that matching never depends on a locale.
 wchar_t minuscule(wchar_t c) {
   if (c >= L'A' && c <= L'Z') return static_cast<wchar_t>(c + 32);
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<wchar_t>(c + 32);
@@ -48,20 +48,18 @@ bool correspond_au_motif(std::wstring_view nom, std::wstring_view motif) {
   }
 }
 
-bool avant_sans_casse(std::wstring_view a, std::wstring_view b) {
-  auto plus_petit = [](wchar_t x, wchar_t y) { return minuscule(x) < minuscule(y); };
-  if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), plus_petit)) return true;
-  if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), plus_petit)) return false;
-  return a < b;
-}
-
 void ListeFichiers::Refresh(Fichiers& fichiers) {
   noms_.clear();
   auto trouves = fichiers.fichiers_du_dossier(Path);
   if (!trouves) return;
   for (auto& nom : *trouves)
     if (correspond_au_motif(nom, Pattern)) noms_.push_back(std::move(nom));
-  std::sort(noms_.begin(), noms_.end(), avant_sans_casse);
+  // Names the system holds equal are then ordered by their characters, so
+  // that the order never depends on how the folder was read.
+  std::sort(noms_.begin(), noms_.end(), [&fichiers](const std::wstring& a, const std::wstring& b) {
+    const int ordre = fichiers.comparer_noms(a, b);
+    return ordre != 0 ? ordre < 0 : a < b;
+  });
 }
 
 }  // namespace pixavue

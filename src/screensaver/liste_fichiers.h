@@ -1,5 +1,5 @@
 // The hidden file list: the plain files of one folder that match a pattern,
-// sorted by name without regard to letter case.
+// sorted by name as the system's own lists sort them.
 #pragma once
 
 #include <string>
@@ -13,10 +13,6 @@ namespace pixavue {
 // True when the name matches one of the ";"-separated masks ("*" any run of
 // characters, "?" one character), letters compared without regard to case.
 bool correspond_au_motif(std::wstring_view nom, std::wstring_view motif);
-
-// Orders names as the list shows them: without regard to case, then by the
-// names themselves so that the order never depends on how they were found.
-bool avant_sans_casse(std::wstring_view a, std::wstring_view b);
 
 class ListeFichiers {
  public:

@@ -41,6 +41,15 @@ FenetreVeille::~FenetreVeille() {
 }
 
 void FenetreVeille::montrer() {
+  // Maximised, a borderless window covers its whole screen. A window manager
+  // may leave an undecorated window at the size it had when shown instead
+  // (Wine's managed windows do when none runs), and moves over the rest of
+  // the screen would then never reach it: it takes the screen before it shows.
+  MONITORINFO ecran{sizeof ecran};
+  if (GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &ecran)) {
+    const RECT& r = ecran.rcMonitor;
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
   UpdateWindow(hwnd_);
 }

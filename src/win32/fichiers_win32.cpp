@@ -41,4 +41,12 @@ std::optional<std::vector<std::wstring>> FichiersWin32::fichiers_du_dossier(std:
   return noms;
 }
 
+int FichiersWin32::comparer_noms(std::wstring_view a, std::wstring_view b) {
+  const int ordre =
+      CompareStringEx(LOCALE_NAME_USER_DEFAULT, LINGUISTIC_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                      static_cast<int>(b.size()), nullptr, nullptr, 0);
+  if (ordre == 0) return a.compare(b);  // a failing call still gives some order
+  return ordre - CSTR_EQUAL;
+}
+
 }  // namespace pixavue::win32

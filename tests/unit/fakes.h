@@ -67,6 +67,13 @@ class FauxFichiers : public Fichiers {
     if (it == dossiers.end()) return std::nullopt;
     return it->second;
   }
+  // ASCII letters without regard to case: the system's locale is not faked.
+  int comparer_noms(std::wstring_view a, std::wstring_view b) override {
+    auto plier = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; };
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+      if (plier(a[i]) != plier(b[i])) return plier(a[i]) < plier(b[i]) ? -1 : 1;
+    return static_cast<int>(a.size() > b.size()) - static_cast<int>(a.size() < b.size());
+  }
 };
 
 class FausseFenetre : public Fenetre, public Minuterie {

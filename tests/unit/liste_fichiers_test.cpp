@@ -37,14 +37,16 @@ TEST(Motif, MasksSeparatedBySemicolons) {
 
 TEST(ListeFichiers, ListsMatchingFilesOnceSortedWithoutRegardToCase) {
   test::FauxFichiers fichiers;
-  fichiers.dossiers[L"D:\\images"] = {L"b.JPG", L"notes.txt", L"A.bmp", L"c.gif", L"a.ico", L"B.cur"};
+  fichiers.dossiers[L"D:\\images"] = {L"b.JPG", L"notes.txt", L"A.bmp", L"c.gif", L"a.ico", L"B.cur", L"a.BMP"};
   ListeFichiers liste;
   liste.Path = L"D:\\images";
   liste.Pattern = kTypesImages[0].motif;
   liste.Refresh(fichiers);
-  ASSERT_EQ(liste.ListCount(), 5);
-  const wchar_t* attendus[] = {L"A.bmp", L"a.ico", L"B.cur", L"b.JPG", L"c.gif"};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(liste.List(i), attendus[i]);
+  // Names the system holds equal ("a.BMP", "A.bmp") keep one order whatever
+  // order the folder gave them in.
+  ASSERT_EQ(liste.ListCount(), 6);
+  const wchar_t* attendus[] = {L"A.bmp", L"a.BMP", L"a.ico", L"B.cur", L"b.JPG", L"c.gif"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(liste.List(i), attendus[i]);
 }
 
 TEST(ListeFichiers, AFolderThatCantBeReadGivesAnEmptyList) {

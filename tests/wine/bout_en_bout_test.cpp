@@ -94,27 +94,133 @@ TEST_F(BoutEnBout, PreviewEndsAtOnceHavingWrittenTheDefaults) {
   EXPECT_FALSE(existe(L"son"));
 }
 
-TEST_F(BoutEnBout, ASecondCopyEndsAtOnceWritingNothing) {
-  PoigneeNoyau premier(CreateMutexW(nullptr, FALSE, kNomMutexInstance));
-  ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
-  Lancement second(L"/s");
-  ASSERT_TRUE(second.fini_dans(15s));
-  HKEY cle = nullptr;
-  EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\PixavueSCR", 0, KEY_READ, &cle), ERROR_SUCCESS);
-  if (cle) RegCloseKey(cle);
+// A setting of Wine's X11 driver for the programs started meanwhile.
+class ReglageWine {
+ public:
+  ReglageWine(const wchar_t* nom, const wchar_t* valeur) : nom_(nom) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, kCle, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &cle_, nullptr);
+    DWORD taille = sizeof ancien_;
+    avait_ = RegGetValueW(cle_, nullptr, nom, RRF_RT_REG_SZ, nullptr, ancien_, &taille) == ERROR_SUCCESS;
+    RegSetValueExW(cle_, nom, 0, REG_SZ, reinterpret_cast<const BYTE*>(valeur), (lstrlenW(valeur) + 1) * 2);
+  }
+  ~ReglageWine() {
+    if (avait_)
+      RegSetValueExW(cle_, nom_, 0, REG_SZ, reinterpret_cast<const BYTE*>(ancien_), (lstrlenW(ancien_) + 1) * 2);
+    else
+      RegDeleteValueW(cle_, nom_);
+    RegCloseKey(cle_);
+  }
+  ReglageWine(const ReglageWine&) = delete;
+  ReglageWine& operator=(const ReglageWine&) = delete;
+
+ private:
+  static constexpr wchar_t kCle[] = L"Software\\Wine\\X11 Driver";
+  const wchar_t* nom_;
+  HKEY cle_ = nullptr;
+  wchar_t ancien_[16] = {};
+  bool avait_ = false;
+};
+
+// Real input, as a user's mouse or keyboard gives it: it reaches whatever
+// window is under the pointer or has the focus.
+void bouger_souris_vers(int x, int y) {
+  INPUT entree{INPUT_MOUSE};
+  entree.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  entree.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  entree.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &entree, sizeof entree);
+  Sleep(150);  // moves waiting in a queue are merged into one
+}
+void touche(WORD code, bool enfoncee) {
+  INPUT entree{INPUT_KEYBOARD};
+  entree.ki.wVk = code;
+  entree.ki.dwFlags = enfoncee ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &entree, sizeof entree);
+  Sleep(100);
 }
 
-TEST_F(BoutEnBout, BareWindowEndsOnTheSixthMouseMove) {
+TEST_F(BoutEnBout, BareWindowCoversTheScreenAndEndsOnTheSixthMoveAnywhereOnIt) {
+  const int l = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  const POINT points[] = {{l - 3, h - 3}, {3, h - 3},         {l - 3, 3},
+                          {l / 2, h / 2}, {l / 5, 4 * h / 5}, {4 * l / 5, h / 5}};
+  bouger_souris_vers(points[0].x, points[0].y);
+  // As in a new user's prefix: windows left to a window manager, and none runs.
+  ReglageWine geres(L"Managed", L"Y");
   Lancement nue(L"/a");
   HWND fenetre = nue.fenetre(L"frmVeille");
   ASSERT_NE(fenetre, nullptr);
   EXPECT_FALSE(GetWindowLongW(fenetre, GWL_STYLE) & (WS_CAPTION | WS_BORDER | WS_THICKFRAME));
   EXPECT_TRUE(IsZoomed(fenetre));
+  RECT rect;
+  GetWindowRect(fenetre, &rect);
+  EXPECT_EQ(rect.left, 0);
+  EXPECT_EQ(rect.top, 0);
+  EXPECT_EQ(rect.right, l);
+  EXPECT_EQ(rect.bottom, h);
+  Sleep(300);
+  // What the screen really shows: the window's grey everywhere, not the
+  // black of the bare X screen around a window left at its laid-out size.
+  HDC ecran = GetDC(nullptr);
+  const COLORREF fond = GetSysColor(COLOR_BTNFACE);
+  for (POINT p : points) EXPECT_EQ(GetPixel(ecran, p.x, p.y), fond) << p.x << "," << p.y;
+  ReleaseDC(nullptr, ecran);
   // Wine may add one move of its own when the window appears under the pointer.
-  for (int i = 0; i < 4; ++i) PostMessageW(fenetre, WM_MOUSEMOVE, 0, MAKELPARAM(10 + i, 10));
+  for (int i = 1; i < 5; ++i) bouger_souris_vers(points[i].x, points[i].y);
   EXPECT_FALSE(nue.fini_dans(1s));
-  for (int i = 0; i < 2; ++i) PostMessageW(fenetre, WM_MOUSEMOVE, 0, MAKELPARAM(20 + i, 10));
-  EXPECT_TRUE(nue.fini_dans(10s));
+  bouger_souris_vers(points[5].x, points[5].y);
+  bouger_souris_vers(points[0].x, points[0].y);
+  ASSERT_TRUE(nue.fini_dans(10s));
+  EXPECT_EQ(nue.code_de_sortie(), 0u);
+}
+
+TEST_F(BoutEnBout, AltWithAKeyCountsAsKeys) {
+  Lancement nue(L"/a");
+  HWND fenetre = nue.fenetre(L"frmVeille");
+  ASSERT_NE(fenetre, nullptr);
+  SetForegroundWindow(fenetre);
+  Sleep(300);
+  touche(VK_MENU, true);  // one
+  for (int i = 0; i < 4; ++i) {
+    touche('A', true);  // two to five
+    touche('A', false);
+  }
+  EXPECT_FALSE(nue.fini_dans(1s));
+  touche('A', true);  // six
+  touche('A', false);
+  touche(VK_MENU, false);
+  ASSERT_TRUE(nue.fini_dans(10s));
+  EXPECT_EQ(nue.code_de_sortie(), 0u);
+}
+
+TEST_F(BoutEnBout, TheTwentiethEmptyTickEndsTheRun) {
+  test::DossierEssai vide(L"pixavue vide");
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", vide.chemin());
+  // -0.9 reads as a number: (-0.9 + 1) x 1000, a tick every 100 ms.
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"secondes", L"-0.9");
+  Lancement plein(L"/s");
+  ASSERT_NE(plein.fenetre(L"frmVeille"), nullptr);
+  EXPECT_FALSE(plein.fini_dans(1s));  // ten ticks
+  ASSERT_TRUE(plein.fini_dans(10s));
+  EXPECT_EQ(plein.code_de_sortie(), 0u);
+}
+
+TEST_F(BoutEnBout, ASecondCopyBesideARunningOneEndsAtOnceWritingNothing) {
+  for (const wchar_t* premier_mode : {L"/c", L"/a"}) {
+    Lancement premier(premier_mode);
+    HWND fenetre = premier.fenetre(premier_mode == std::wstring(L"/c") ? L"frmOptions" : L"frmVeille");
+    ASSERT_NE(fenetre, nullptr) << premier_mode;
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\PixavueSCR");
+    for (const wchar_t* second_mode : {L"/s", L"/c", L""}) {
+      Lancement second(second_mode);
+      ASSERT_TRUE(second.fini_dans(15s)) << premier_mode << L" then " << second_mode;
+      EXPECT_EQ(second.code_de_sortie(), 0u);
+      EXPECT_FALSE(existe(L"dossier demarrage")) << premier_mode << L" then " << second_mode;
+    }
+    EXPECT_FALSE(premier.fini_dans(0ms));
+    PostMessageW(fenetre, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(premier.fini_dans(10s));
+    EXPECT_EQ(premier.code_de_sortie(), 0u);
+  }
 }
 
 TEST_F(BoutEnBout, NoArgumentOpensTheOptionsDialogAndClosingItEnds) {

@@ -30,14 +30,21 @@ TEST(Fichiers, PlainVisibleFilesOnlyWhateverTheirNames) {
 
 TEST(Fichiers, AFullScreenStartUpListsMatchingFilesSortedWithoutRegardToCase) {
   test::DossierEssai dossier(L"pixavue-liste");
-  for (const wchar_t* nom : {L"b.jpg", L"A.BMP", L"photo été 写真.jpg", L"c.Jpeg", L"notes.txt", L"a.emf"})
+  // Accented capitals and ligatures sort among their plain letters, as the
+  // system's own lists show them, not after every plain name.
+  for (const wchar_t* nom : {L"zèbre.jpg", L"Œuf.jpg", L"b.jpg", L"A.BMP", L"été.jpg", L"photo été 写真.jpg", L"c.Jpeg",
+                             L"notes.txt", L"École.jpg", L"a.emf", L"Eau.jpg", L"fleur.jpg"})
     dossier.fichier(nom);
   dossier.dossier(L"dossier.gif");
   test::BancReel banc{{L"dossier demarrage", dossier.chemin()}};
 
-  ASSERT_EQ(banc.veille.NombreImages, 5);
-  const wchar_t* attendus[] = {L"A.BMP", L"a.emf", L"b.jpg", L"c.Jpeg", L"photo été 写真.jpg"};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(banc.veille.ListeFichiers.List(i), attendus[i]);
+  const std::vector<std::wstring> attendus = {L"A.BMP",     L"a.emf",   L"b.jpg",     L"c.Jpeg",  L"Eau.jpg",
+                                              L"École.jpg", L"été.jpg", L"fleur.jpg", L"Œuf.jpg", L"photo été 写真.jpg",
+                                              L"zèbre.jpg"};
+  std::vector<std::wstring> listes;
+  for (int i = 0; i < banc.veille.ListeFichiers.ListCount(); ++i) listes.push_back(banc.veille.ListeFichiers.List(i));
+  EXPECT_EQ(listes, attendus);
+  EXPECT_EQ(banc.veille.NombreImages, 11);
   EXPECT_EQ(banc.veille.LargeurEcran, GetSystemMetrics(SM_CXSCREEN));
   EXPECT_EQ(banc.veille.HauteurEcran, GetSystemMetrics(SM_CYSCREEN));
   EXPECT_EQ(banc.magasin.lire_parametre(L"PixavueSCR", L"parametres", L"taille"), L"1");
