@@ -12,7 +12,7 @@ paquets=(
   pulseaudio pulseaudio-utils               # a sound device without a sound card
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good  # Wine's playback engine decodes through
   gstreamer1.0-plugins-ugly gstreamer1.0-libav         # GStreamer: WAV, MP3, Windows Media audio
-  gstreamer1.0-tools sox                    # the sound tests make their own files
+  gstreamer1.0-tools sox xdotool            # the sound tests: their files, a user's mouse
 )
 
 manquants=()

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include "banc_reel.h"
 #include "echantillons.h"
 #include "services/DirectShow.h"
 #include "win32/images_win32.h"
@@ -105,6 +106,21 @@ TEST_F(LecteurReel, AVideoIsHeardWithItsPictureSentToTheHiddenWindow) {
   lecteur.nettoyer();
   EXPECT_EQ(GetWindow(cadre, GW_CHILD), nullptr);  // taken away from its owner
   DestroyWindow(cadre);
+}
+
+// Run by ctest with no sound server to reach (its name keeps it out of the
+// other runs): the system then has no audio output at all.
+TEST(SansSortieAudio, DISABLED_TheRunIsSilentAndTheTicksLeaveThePlayerAlone) {
+  test::BancReel banc{{L"son", test::son_essai(L"deux-tons.wav")}, {L"secondes", L"0"}};
+  ASSERT_EQ(banc.media.sorties_audio(), 0u);
+  EXPECT_TRUE(banc.son.Lecteur);  // made all the same, for the unload to release
+  EXPECT_EQ(banc.son.DureeSon, 0);
+  EXPECT_TRUE(banc.son.FichierSon.empty());
+  EXPECT_EQ(banc.son.Lecteur->obtient_duree(), 0);  // nothing was opened
+  for (int i = 0; i < 3; ++i) banc.tick();
+  banc.veille.Form_Unload();
+  EXPECT_FALSE(banc.son.Lecteur);
+  EXPECT_EQ(banc.processus.terminaisons, 1);
 }
 
 }  // namespace
