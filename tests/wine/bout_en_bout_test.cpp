@@ -192,15 +192,30 @@ TEST_F(BoutEnBout, AltWithAKeyCountsAsKeys) {
   EXPECT_EQ(nue.code_de_sortie(), 0u);
 }
 
-TEST_F(BoutEnBout, TheTwentiethEmptyTickEndsTheRun) {
+// Both ends that no input makes, while the sound plays on the engine's
+// threads: the process must not crash or hang on them.
+TEST_F(BoutEnBout, TheTwentiethEmptyTickEndsTheRunWhileItsSoundPlays) {
   test::DossierEssai vide(L"pixavue vide");
   magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", vide.chemin());
   // -0.9 reads as a number: (-0.9 + 1) x 1000, a tick every 100 ms.
   magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"secondes", L"-0.9");
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"son", test::son_essai(L"trois.mp3"));
   Lancement plein(L"/s");
   ASSERT_NE(plein.fenetre(L"frmVeille"), nullptr);
   EXPECT_FALSE(plein.fini_dans(1s));  // ten ticks
   ASSERT_TRUE(plein.fini_dans(10s));
+  EXPECT_EQ(plein.code_de_sortie(), 0u);
+}
+
+TEST_F(BoutEnBout, TheSystemClosingTheWindowEndsTheRunWhileItsSoundPlays) {
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", test::echantillon(L""));
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"son", test::son_essai(L"video.avi"));
+  Lancement plein(L"/s");
+  HWND fenetre = plein.fenetre(L"frmVeille");
+  ASSERT_NE(fenetre, nullptr);
+  Sleep(1500);
+  PostMessageW(fenetre, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(plein.fini_dans(5s));
   EXPECT_EQ(plein.code_de_sortie(), 0u);
 }
 
