@@ -28,7 +28,8 @@ assurer_son() {
     pulseaudio --daemonize=yes --exit-idle-time=-1 --system=false --disallow-exit \
       -n --load="module-native-protocol-unix socket=$dossier/native auth-anonymous=1" \
       --load="module-null-sink sink_name=muet" >/dev/null 2>&1 || true
-    trap_ajouter "pactl exit >/dev/null 2>&1 || true"
+    # --disallow-exit refuses "pactl exit"; the daemon's pid file is in the folder.
+    trap_ajouter "pulseaudio --kill >/dev/null 2>&1 || true"
   fi
 }
 
