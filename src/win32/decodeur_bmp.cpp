@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "win32/images_win32.h"
 #include "slideshow/entete_bmp.h"
+#include "win32/images_win32.h"
 
 namespace pixavue::win32 {
 namespace {

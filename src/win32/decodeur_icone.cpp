@@ -3,8 +3,8 @@
 // give its colours and its transparency, whatever its kind of mask.
 #include <algorithm>
 
-#include "win32/images_win32.h"
 #include "slideshow/verification_icone.h"
+#include "win32/images_win32.h"
 
 namespace pixavue::win32 {
 namespace {

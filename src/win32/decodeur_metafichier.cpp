@@ -1,8 +1,8 @@
 // Windows and enhanced metafiles: walked record by record first, then handed
 // to the system as an enhanced metafile and played as vectors into the
 // rectangle the picture is shown in, crisp at any size.
-#include "win32/images_win32.h"
 #include "slideshow/verification_metafichier.h"
+#include "win32/images_win32.h"
 
 namespace pixavue::win32 {
 namespace {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "layouts/frmOptions.h"
 #include "layouts/ressources.h"
@@ -18,6 +19,17 @@ namespace {
 constexpr int kPremierIdentifiant = 100;
 constexpr Police kPoliceDialogue{L"MS Sans Serif", 8.25, false};
 constexpr DWORD kStyleFenetre = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr double kTwipsParPouce = 1440;
+
+struct StyleBoite {
+  Icone icone;
+  UINT style;
+};
+constexpr StyleBoite kStylesBoites[] = {
+    {Icone::information, MB_ICONINFORMATION},
+    {Icone::avertissement, MB_ICONEXCLAMATION},
+    {Icone::arret, MB_ICONSTOP},
+};
 
 struct Fabrication {
   Genre genre;
@@ -147,15 +159,42 @@ void FenetreOptions::ajouter_info_bulle(HWND controle, std::wstring_view texte) 
   SendMessageW(bulles_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&outil));
 }
 
+void FenetreOptions::attacher(frmOptions& logique) {
+  logique_ = &logique;
+  logique.pour_chaque_controle([this](ControleDialogue& c) {
+    if (Enfant* e = enfant(c)) e->logique = &c;
+  });
+}
+
 void FenetreOptions::montrer_modal() {
   ShowWindow(hwnd_, SW_SHOW);
   UpdateWindow(hwnd_);
   SetFocus(controle(L"txtDossier"));
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (IsDialogMessageW(hwnd_, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+  while (GetMessageW(&message, nullptr, 0, 0) > 0)
+    if (!traiter_message(message)) break;
+}
+
+bool FenetreOptions::traiter_message(MSG& message) {
+  if (!IsWindow(hwnd_)) return false;
+  // Key preview: the window sees the key first, whichever control has the focus.
+  const bool a_nous = message.hwnd == hwnd_ || IsChild(hwnd_, message.hwnd);
+  if (a_nous && logique_ && (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)) {
+    const int touche = static_cast<int>(message.wParam);
+    appeler([&] { logique_->Form_KeyDown(touche); });
+  }
+  if (!IsWindow(hwnd_)) return false;
+  if (IsDialogMessageW(hwnd_, &message)) return true;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+  return true;
+}
+
+template <typename F>
+void FenetreOptions::appeler(F&& f) {
+  try {
+    f();
+  } catch (...) {
   }
 }
 
@@ -165,15 +204,110 @@ HWND FenetreOptions::controle(std::wstring_view nom, int indice) const {
   return nullptr;
 }
 
-int FenetreOptions::identifiant(std::wstring_view nom) const {
-  HWND hwnd = controle(nom);
-  return hwnd ? GetDlgCtrlID(hwnd) : 0;
-}
-
-const FenetreOptions::Enfant* FenetreOptions::enfant(HWND hwnd) const {
-  for (const auto& e : enfants_)
+FenetreOptions::Enfant* FenetreOptions::enfant(HWND hwnd) {
+  for (auto& e : enfants_)
     if (e.hwnd == hwnd) return &e;
   return nullptr;
+}
+
+FenetreOptions::Enfant* FenetreOptions::enfant(const ControleDialogue& c) {
+  for (auto& e : enfants_)
+    if (e.decrit == &c.decrit()) return &e;
+  return nullptr;
+}
+
+// Shows every value of the control on the real one; only what differs is
+// touched, so that nothing flickers and no caret moves.
+void FenetreOptions::actualiser(const ControleDialogue& c) {
+  Enfant* e = enfant(c);
+  if (!e) return;
+  const HWND h = e->hwnd;
+  const Genre genre = e->decrit->genre;
+
+  if (genre == Genre::zone_texte || genre == Genre::etiquette) {
+    std::wstring actuel(static_cast<std::size_t>(GetWindowTextLengthW(h)), L'\0');
+    GetWindowTextW(h, actuel.data(), static_cast<int>(actuel.size()) + 1);
+    if (actuel != c.Text()) {
+      // Windows tells of a text set from code as of a typed one.
+      texte_par_code_ = true;
+      SetWindowTextW(h, c.Text().c_str());
+      texte_par_code_ = false;
+    }
+  }
+  if (genre == Genre::case_a_cocher || genre == Genre::bouton_option)
+    SendMessageW(h, BM_SETCHECK, static_cast<WPARAM>(c.Value()), 0);
+  if (genre == Genre::liste || genre == Genre::liste_deroulante) {
+    const bool liste = genre == Genre::liste;
+    const UINT compter = liste ? LB_GETCOUNT : CB_GETCOUNT, vider = liste ? LB_RESETCONTENT : CB_RESETCONTENT;
+    const UINT ajouter = liste ? LB_ADDSTRING : CB_ADDSTRING, choisir = liste ? LB_SETCURSEL : CB_SETCURSEL;
+    if (SendMessageW(h, compter, 0, 0) != c.ListCount()) {
+      SendMessageW(h, vider, 0, 0);
+      for (const auto& element : c.elements()) SendMessageW(h, ajouter, 0, reinterpret_cast<LPARAM>(element.c_str()));
+    }
+    SendMessageW(h, choisir, static_cast<WPARAM>(c.ListIndex()), 0);
+  }
+  if (c.BackColor().source == Couleur::Source::valeur) {
+    e->fond.reset(CreateSolidBrush(couleur_gdi(c.BackColor(), 0)));
+    InvalidateRect(h, nullptr, TRUE);
+  }
+  // A control that goes off while it has the focus hands it on, or the
+  // keyboard would be left with nowhere to go.
+  if (!c.Enabled() && GetFocus() == h) SetFocus(GetNextDlgTabItem(hwnd_, h, FALSE));
+  EnableWindow(h, c.Enabled());
+}
+
+void FenetreOptions::donner_focus(const ControleDialogue& c) {
+  if (Enfant* e = enfant(c)) SetFocus(e->hwnd);
+}
+
+SelectionTexte FenetreOptions::selection(const ControleDialogue& c) {
+  Enfant* e = enfant(c);
+  DWORD debut = 0, fin = 0;
+  if (e) SendMessageW(e->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&debut), reinterpret_cast<LPARAM>(&fin));
+  return {static_cast<int>(debut), static_cast<int>(fin - debut)};
+}
+
+void FenetreOptions::selectionner(const ControleDialogue& c, SelectionTexte s) {
+  if (Enfant* e = enfant(c)) SendMessageW(e->hwnd, EM_SETSEL, s.debut, s.debut + s.longueur);
+}
+
+double FenetreOptions::largeur_twips() {
+  RECT r;
+  GetWindowRect(hwnd_, &r);
+  return (r.right - r.left) * kTwipsParPouce / ppp_;
+}
+
+double FenetreOptions::hauteur_twips() {
+  RECT r;
+  GetWindowRect(hwnd_, &r);
+  return (r.bottom - r.top) * kTwipsParPouce / ppp_;
+}
+
+void FenetreOptions::placer(double gauche, double haut) {
+  SetWindowPos(hwnd_, nullptr, static_cast<int>(std::lround(gauche * ppp_ / kTwipsParPouce)),
+               static_cast<int>(std::lround(haut * ppp_ / kTwipsParPouce)), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Window handles carry 32 significant bits, sign-extended on 64-bit Windows.
+std::int32_t FenetreOptions::poignee_picture1() {
+  return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(controle(L"Picture1")));
+}
+
+void FenetreOptions::boite_message(std::wstring_view texte, std::wstring_view titre, Icone icone) {
+  UINT style = MB_OK;
+  for (const auto& s : kStylesBoites)
+    if (s.icone == icone) style |= s.style;
+  MessageBoxW(hwnd_, std::wstring(texte).c_str(), std::wstring(titre).c_str(), style);
+}
+
+// Through the input queue, as a user's key: it arrives after the click that
+// sends it has been handled.
+void FenetreOptions::envoyer_f1() {
+  INPUT touches[2] = {{INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
+  touches[0].ki.wVk = touches[1].ki.wVk = VK_F1;
+  touches[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, touches, sizeof(INPUT));
 }
 
 LRESULT CALLBACK FenetreOptions::procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -188,23 +322,76 @@ LRESULT CALLBACK FenetreOptions::procedure(HWND hwnd, UINT message, WPARAM wpara
   return fenetre->traiter(message, wparam, lparam);
 }
 
+// A control's notification, turned into the change or the click it is.
+void FenetreOptions::commande(Enfant& e, WORD notification) {
+  ControleDialogue* c = e.logique;
+  if (!c || !logique_) return;
+  const HWND h = e.hwnd;
+  switch (e.decrit->genre) {
+    case Genre::zone_texte:
+      if (notification == EN_CHANGE && !texte_par_code_) {
+        std::wstring texte(static_cast<std::size_t>(GetWindowTextLengthW(h)), L'\0');
+        GetWindowTextW(h, texte.data(), static_cast<int>(texte.size()) + 1);
+        appeler([&] { c->par_l_utilisateur_Text(std::move(texte)); });
+      }
+      break;
+    case Genre::case_a_cocher:
+      if (notification == BN_CLICKED)
+        appeler([&] { c->set_Value(static_cast<int>(SendMessageW(h, BM_GETCHECK, 0, 0))); });
+      break;
+    case Genre::bouton_option:
+      if (notification == BN_CLICKED && SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED)
+        appeler([&] { c->set_Value(1); });
+      break;
+    case Genre::liste:
+      if (notification == LBN_SELCHANGE)
+        appeler([&] { c->set_ListIndex(static_cast<int>(SendMessageW(h, LB_GETCURSEL, 0, 0))); });
+      break;
+    case Genre::liste_deroulante:
+      if (notification == CBN_SELCHANGE)
+        appeler([&] { c->set_ListIndex(static_cast<int>(SendMessageW(h, CB_GETCURSEL, 0, 0))); });
+      break;
+    case Genre::bouton:
+      if (notification == BN_CLICKED && c->reaction) appeler(c->reaction);
+      break;
+    case Genre::etiquette:
+      if (notification == STN_CLICKED && c->reaction) appeler(c->reaction);
+      break;
+    default:
+      break;
+  }
+}
+
 LRESULT FenetreOptions::traiter(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case DM_GETDEFID:
-      return MAKELRESULT(identifiant(kBoutonParDefaut), DC_HASDEFID);
-    case WM_COMMAND:
-      if (LOWORD(wparam) == IDCANCEL || LOWORD(wparam) == identifiant(kBoutonAnnuler)) {
+      if (HWND defaut = controle(kBoutonParDefaut)) return MAKELRESULT(GetDlgCtrlID(defaut), DC_HASDEFID);
+      break;
+    case WM_COMMAND: {
+      const WORD id = LOWORD(wparam);
+      // Esc, and the close button, close the window: the close request is
+      // what ends the program.
+      if (id == IDCANCEL || (lparam && reinterpret_cast<HWND>(lparam) == controle(kBoutonAnnuler))) {
         PostMessageW(hwnd_, WM_CLOSE, 0, 0);
         return 0;
       }
-      break;
-    case WM_SETCURSOR: {
-      const Enfant* e = enfant(reinterpret_cast<HWND>(wparam));
-      if (e && e->decrit->main && main_) {
-        SetCursor(main_);
-        return TRUE;
+      // Enter reaches the default button as IDOK, while it is enabled.
+      if (id == IDOK) {
+        Enfant* e = enfant(controle(kBoutonParDefaut));
+        if (e && IsWindowEnabled(e->hwnd)) commande(*e, BN_CLICKED);
+        return 0;
       }
-      break;
+      if (Enfant* e = enfant(reinterpret_cast<HWND>(lparam))) commande(*e, HIWORD(wparam));
+      return 0;
+    }
+    case WM_SETCURSOR: {
+      Enfant* e = enfant(reinterpret_cast<HWND>(wparam));
+      if (!e) break;
+      if (HIWORD(lparam) == WM_MOUSEMOVE && e->logique && logique_) appeler([&] { logique_->Survol(*e->logique); });
+      // The hand over the "hand" controls, the arrow over all the others,
+      // text box included.
+      SetCursor(e->decrit->main && main_ ? main_ : LoadCursorW(nullptr, IDC_ARROW));
+      return TRUE;
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -215,6 +402,8 @@ LRESULT FenetreOptions::traiter(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case WM_CLOSE:
+      // Every way of closing ends the program, without saving.
+      if (logique_) appeler([&] { logique_->Form_Unload(); });
       DestroyWindow(hwnd_);
       return 0;
     case WM_DESTROY:
@@ -228,7 +417,7 @@ LRESULT FenetreOptions::couleurs(HDC dc, HWND controle) {
   const Enfant* e = enfant(controle);
   SetTextColor(dc, e ? couleur_gdi(e->decrit->encre, GetSysColor(COLOR_BTNTEXT)) : GetSysColor(COLOR_BTNTEXT));
   if (e && e->fond) {
-    SetBkColor(dc, couleur_gdi(e->decrit->fond, 0));
+    SetBkColor(dc, e->logique ? couleur_gdi(e->logique->BackColor(), 0) : couleur_gdi(e->decrit->fond, 0));
     return reinterpret_cast<LRESULT>(e->fond.get());
   }
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));

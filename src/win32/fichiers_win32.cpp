@@ -49,4 +49,34 @@ int FichiersWin32::comparer_noms(std::wstring_view a, std::wstring_view b) {
   return ordre - CSTR_EQUAL;
 }
 
+bool FichiersWin32::existe(std::wstring_view chemin, Recherche quoi) {
+  const std::wstring texte(chemin);
+  if (quoi == Recherche::dossier) {
+    // The attributes of exactly that path: a wildcard names no folder.
+    if (texte.find_first_of(L"*?") != std::wstring::npos) return false;
+    const DWORD attributs = GetFileAttributesW(texte.c_str());
+    return attributs != INVALID_FILE_ATTRIBUTES && (attributs & FILE_ATTRIBUTE_DIRECTORY);
+  }
+  WIN32_FIND_DATAW trouve;
+  PoigneeRecherche recherche(
+      FindFirstFileExW(texte.c_str(), FindExInfoBasic, &trouve, FindExSearchNameMatch, nullptr, 0));
+  if (!recherche) return false;
+  if (quoi == Recherche::toute_entree) return true;
+  constexpr DWORD kExclus = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  do {
+    if (!(trouve.dwFileAttributes & kExclus)) return true;
+  } while (FindNextFileW(recherche.get(), &trouve));
+  return false;
+}
+
+std::wstring FichiersWin32::dossier_courant() {
+  const DWORD longueur = GetCurrentDirectoryW(0, nullptr);
+  if (longueur == 0) return {};
+  std::wstring dossier(longueur, L'\0');
+  const DWORD copie = GetCurrentDirectoryW(longueur, dossier.data());
+  if (copie == 0 || copie >= longueur) return {};
+  dossier.resize(copie);
+  return dossier;
+}
+
 }  // namespace pixavue::win32

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "platform/images.h"
-#include "win32/poignees.h"
 #include "slideshow/reechantillonnage.h"
+#include "win32/poignees.h"
 
 namespace pixavue::win32 {
 

@@ -19,6 +19,9 @@ class ProcessusWin32 : public Processus {
   bool autre_instance() override;
   std::wstring argument() override;
   void terminer() override;
+  std::wstring dossier_programme() override;
+  std::optional<ErreurLancement> lancer(std::wstring_view commande) override;
+  void ouvrir_document(std::intptr_t proprietaire, std::wstring_view chemin) override;
 
  private:
   PoigneeNoyau mutex_;  // held for the life of the process

@@ -2,6 +2,7 @@
 // start-up, then whatever the switch asked for.
 #include <windows.h>
 
+#include "win32/dialogues_win32.h"
 #include "win32/ecran_win32.h"
 #include "win32/fenetre_options.h"
 #include "win32/fenetre_veille.h"
@@ -32,8 +33,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     case SuiteDemarrage::fin:
       return 0;
     case SuiteDemarrage::options: {
-      win32::FenetreOptions options(instance, ppp);
-      options.montrer_modal();
+      win32::FenetreOptions fenetre_options(instance, ppp);
+      win32::DialoguesWin32 dialogues;
+      frmOptions options({magasin, processus, ecran, fichiers, fenetre_options, dialogues, media, son});
+      fenetre_options.attacher(options);
+      options.Form_Load();
+      fenetre_options.montrer_modal();
       return 0;
     }
     case SuiteDemarrage::fenetre:

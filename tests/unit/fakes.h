@@ -3,6 +3,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -48,6 +49,16 @@ class FauxProcessus : public Processus {
   bool autre_instance() override { return deja_lance; }
   std::wstring argument() override { return ligne; }
   void terminer() override { ++terminaisons; }
+
+  std::wstring dossier_du_programme = L"C:\\Programmes\\Pixavue";
+  std::vector<std::wstring> lances, documents;
+  std::optional<ErreurLancement> erreur_lancement;
+  std::wstring dossier_programme() override { return dossier_du_programme; }
+  std::optional<ErreurLancement> lancer(std::wstring_view commande) override {
+    lances.emplace_back(commande);
+    return erreur_lancement;
+  }
+  void ouvrir_document(std::intptr_t, std::wstring_view chemin) override { documents.emplace_back(chemin); }
 };
 
 class FauxEcran : public Ecran {
@@ -58,9 +69,22 @@ class FauxEcran : public Ecran {
   void afficher_curseur(bool afficher) override { compte_curseur += afficher ? 1 : -1; }
 };
 
+// Folders by full path, each with the names of its plain files.
 class FauxFichiers : public Fichiers {
  public:
   std::map<std::wstring, std::vector<std::wstring>> dossiers;
+  std::vector<std::wstring> caches;  // full paths of hidden files
+  std::wstring courant = L"C:\\courant";
+  std::wstring dossier_courant() override { return courant; }
+  bool existe(std::wstring_view chemin, Recherche quoi) override {
+    const bool dossier = dossiers.count(std::wstring(chemin)) > 0;
+    if (quoi == Recherche::dossier) return dossier;
+    bool fichier = false;
+    for (const auto& [nom_dossier, noms] : dossiers)
+      for (const auto& nom : noms) fichier |= nom_dossier + L"\\" + nom == chemin;
+    for (const auto& cache : caches) fichier &= cache != chemin;
+    return fichier || (quoi == Recherche::toute_entree && dossier);
+  }
   std::wstring dossier_windows() override { return L"C:\\windows"; }
   std::optional<std::vector<std::wstring>> fichiers_du_dossier(std::wstring_view dossier) override {
     auto it = dossiers.find(std::wstring(dossier));

@@ -14,10 +14,12 @@
 #include "win32/images_win32.h"
 #include "win32/magasin_registre.h"
 #include "win32/media_directshow.h"
+#include "win32/processus_win32.h"
 
 namespace pixavue::test {
 
-struct ProcessusPleinEcran : Processus {
+// The real process services, but a "/s" command line and an end that only counts.
+struct ProcessusPleinEcran : win32::ProcessusWin32 {
   bool autre_instance() override { return false; }
   std::wstring argument() override { return L"/s"; }
   void terminer() override { ++terminaisons; }

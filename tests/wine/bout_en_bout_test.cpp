@@ -221,6 +221,8 @@ TEST_F(BoutEnBout, TheSystemClosingTheWindowEndsTheRunWhileItsSoundPlays) {
 
 TEST_F(BoutEnBout, ASecondCopyBesideARunningOneEndsAtOnceWritingNothing) {
   for (const wchar_t* premier_mode : {L"/c", L"/a"}) {
+    // A folder with pictures: the dialog shows without a message first.
+    magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", test::echantillon(L""));
     Lancement premier(premier_mode);
     HWND fenetre = premier.fenetre(premier_mode == std::wstring(L"/c") ? L"frmOptions" : L"frmVeille");
     ASSERT_NE(fenetre, nullptr) << premier_mode;
@@ -239,6 +241,7 @@ TEST_F(BoutEnBout, ASecondCopyBesideARunningOneEndsAtOnceWritingNothing) {
 }
 
 TEST_F(BoutEnBout, NoArgumentOpensTheOptionsDialogAndClosingItEnds) {
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", test::echantillon(L""));
   Lancement configuration(L"");
   HWND dialogue = configuration.fenetre(L"frmOptions");
   ASSERT_NE(dialogue, nullptr);

@@ -46,7 +46,10 @@ TEST_F(Options, HandControlsShowTheHandAndTheOthersTheArrow) {
                              L"cmdEnregistrer", L"cmdFermer"})
     EXPECT_EQ(survol(c(nom)), main) << nom;
   EXPECT_EQ(survol(c(L"optCouleur", 1)), main);
-  for (HWND fleche : {c(L"cmdAide"), c(L"txtDossier"), c(L"Label1", 0), c(L"lblAide")}) EXPECT_NE(survol(fleche), main);
+  // The arrow, the text box included: not its text cursor.
+  const HCURSOR fleche = LoadCursorW(nullptr, IDC_ARROW);
+  for (const wchar_t* nom : {L"cmdAide", L"txtDossier", L"lblAide"}) EXPECT_EQ(survol(c(nom)), fleche) << nom;
+  EXPECT_EQ(survol(c(L"Label1", 0)), fleche);
 }
 
 TEST_F(Options, StartsAsDesignedAndEscClosesIt) {
