@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -20,6 +21,9 @@ constexpr int kPremierIdentifiant = 100;
 constexpr Police kPoliceDialogue{L"MS Sans Serif", 8.25, false};
 constexpr DWORD kStyleFenetre = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr double kTwipsParPouce = 1440;
+constexpr int kEcartPixels = 2;          // between a caption and the control after it
+constexpr double kPlusPetitsPoints = 6;  // a caption's font is never made smaller
+constexpr std::wstring_view kLigneAide = L"lblAide";
 
 struct StyleBoite {
   Icone icone;
@@ -92,6 +96,7 @@ FenetreOptions::FenetreOptions(HINSTANCE instance, double ppp) : ppp_(ppp) {
   bulles_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
   creer_controles(instance);
+  ajuster_legendes();
 }
 
 FenetreOptions::~FenetreOptions() {
@@ -123,7 +128,6 @@ void FenetreOptions::creer_controles(HINSTANCE instance) {
                                 px(d->rect.gauche, ppp_), px(d->rect.haut, ppp_), px(d->rect.largeur, ppp_), hauteur,
                                 hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(police_.get()), FALSE);
-    if (d->genre == Genre::etiquette) elargir_au_texte(hwnd, d->texte);
     for (std::wstring_view element : d->elements)
       SendMessageW(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(element).c_str()));
     if (d->genre == Genre::bouton_option && d->indice == 0) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
@@ -134,19 +138,60 @@ void FenetreOptions::creer_controles(HINSTANCE instance) {
   }
 }
 
-// A label grows to hold its text on one line when the font is wider than the
-// one it was designed with; it never shrinks.
-void FenetreOptions::elargir_au_texte(HWND etiquette, std::wstring_view texte) {
-  if (texte.empty()) return;
-  ContexteFenetre dc(etiquette);
-  Selection choisie(dc.get(), police_.get());
-  SIZE taille{};
-  GetTextExtentPoint32W(dc.get(), texte.data(), static_cast<int>(texte.size()), &taille);
-  RECT rect;
-  GetWindowRect(etiquette, &rect);
-  const int largeur = taille.cx + 2;  // the last glyph's overhang
-  if (largeur > rect.right - rect.left)
-    SetWindowPos(etiquette, nullptr, 0, 0, largeur, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER);
+// The design's sizes hold one line of the design's font; the fonts a system
+// has may be wider. A caption (label, check box, option button) therefore
+// takes the width its text needs, as far as the next control on its row and
+// no further; one that still doesn't fit there gets a smaller font. The help
+// line takes its whole row: its text changes with the mouse.
+void FenetreOptions::ajuster_legendes() {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  // The window itself is not shown yet: its controls' own style says which will be.
+  auto visible = [](HWND h) { return (GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0; };
+  auto rect_de = [this](HWND h) {
+    RECT r;
+    GetWindowRect(h, &r);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  for (auto& e : enfants_) {
+    const Genre genre = e.decrit->genre;
+    const bool legende = genre == Genre::case_a_cocher || genre == Genre::bouton_option ||
+                         (genre == Genre::etiquette && !e.decrit->texte.empty());
+    if (!legende || !visible(e.hwnd)) continue;
+    const RECT r = rect_de(e.hwnd);
+    LONG limite = client.right;
+    for (const auto& voisin : enfants_) {
+      if (&voisin == &e || !visible(voisin.hwnd)) continue;
+      const RECT v = rect_de(voisin.hwnd);
+      if (v.left > r.left && v.top < r.bottom && v.bottom > r.top) limite = std::min(limite, v.left - kEcartPixels);
+    }
+    const int place = limite - r.left;
+    const int boite = genre == Genre::etiquette ? 0 : GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    HFONT police = police_.get();
+    int besoin = largeur_legende(e.hwnd, police) + boite;
+    for (double points = kPoliceDialogue.points - 0.5; besoin > place && points >= kPlusPetitsPoints; points -= 0.5) {
+      polices_reduites_.push_back(
+          creer_police({kPoliceDialogue.nom, points, kPoliceDialogue.gras}, ppp_, kPoliceDialogue));
+      police = polices_reduites_.back().get();
+      besoin = largeur_legende(e.hwnd, police) + boite;
+    }
+    if (police != police_.get()) SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(police), FALSE);
+    const int largeur =
+        e.decrit->nom == kLigneAide ? place : std::min<int>(place, std::max<int>(besoin, r.right - r.left));
+    SetWindowPos(e.hwnd, nullptr, 0, 0, largeur, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
+  }
+}
+
+// The caption's width in that font; "&" marks a letter and takes no room.
+int FenetreOptions::largeur_legende(HWND controle, HFONT police) {
+  std::wstring texte(static_cast<std::size_t>(GetWindowTextLengthW(controle)), L'\0');
+  GetWindowTextW(controle, texte.data(), static_cast<int>(texte.size()) + 1);
+  ContexteFenetre dc(controle);
+  Selection choisie(dc.get(), police);
+  RECT r{};
+  DrawTextW(dc.get(), texte.c_str(), static_cast<int>(texte.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+  return r.right + 2;  // the last glyph's overhang
 }
 
 void FenetreOptions::ajouter_info_bulle(HWND controle, std::wstring_view texte) {

@@ -62,7 +62,8 @@ class FenetreOptions : public FenetreDialogue {
   void commande(Enfant& enfant, WORD notification);
   void creer_controles(HINSTANCE instance);
   void ajouter_info_bulle(HWND controle, std::wstring_view texte);
-  void elargir_au_texte(HWND etiquette, std::wstring_view texte);
+  void ajuster_legendes();
+  int largeur_legende(HWND controle, HFONT police);
   Enfant* enfant(HWND hwnd);
   Enfant* enfant(const ControleDialogue& controle);
   LRESULT couleurs(HDC dc, HWND controle);
@@ -76,6 +77,7 @@ class FenetreOptions : public FenetreDialogue {
   HCURSOR main_ = nullptr;
   double ppp_;
   PoigneePolice police_;
+  std::vector<PoigneePolice> polices_reduites_;  // for captions that need one
   PoigneeIcone grande_icone_, petite_icone_;
   std::vector<Enfant> enfants_;
   frmOptions* logique_ = nullptr;  // not owned; outlives the window's messages
