@@ -256,6 +256,30 @@ TEST_F(BoutEnBout, NoArgumentOpensTheOptionsDialogAndClosingItEnds) {
   EXPECT_TRUE(configuration.fini_dans(10s));
 }
 
+TEST_F(BoutEnBout, TheSettingsDialogSavesWhatTheUserChangedAndClosingSavesNothing) {
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", test::echantillon(L""));
+  Lancement configuration(L"/c");
+  HWND dialogue = configuration.fenetre(L"frmOptions");
+  ASSERT_NE(dialogue, nullptr);
+  HWND infos = FindWindowExW(dialogue, nullptr, L"Button",
+                             L"Afficher les informations de copyright et de fin "
+                             L"d'écran de veille");
+  HWND enregistrer = FindWindowExW(dialogue, nullptr, L"Button", L"&Enregistrer");
+  ASSERT_TRUE(infos && enregistrer);
+  EXPECT_FALSE(IsWindowEnabled(enregistrer));
+  SendMessageW(infos, BM_CLICK, 0, 0);
+  EXPECT_TRUE(IsWindowEnabled(enregistrer));
+  SendMessageW(enregistrer, BM_CLICK, 0, 0);
+  EXPECT_EQ(lire(L"informations"), L"0");
+  EXPECT_FALSE(IsWindowEnabled(enregistrer));
+
+  SendMessageW(infos, BM_CLICK, 0, 0);  // changed again, then closed unsaved
+  PostMessageW(dialogue, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(configuration.fini_dans(10s));
+  EXPECT_EQ(configuration.code_de_sortie(), 0u);
+  EXPECT_EQ(lire(L"informations"), L"0");
+}
+
 TEST_F(BoutEnBout, FullScreenCoversTheScreenOnTopWithoutCursorAndEndsOnKeys) {
   Lancement plein(L"/s");
   HWND fenetre = plein.fenetre(L"frmVeille");

@@ -52,6 +52,26 @@ TEST_F(Options, HandControlsShowTheHandAndTheOthersTheArrow) {
   EXPECT_EQ(survol(c(L"Label1", 0)), fleche);
 }
 
+TEST_F(Options, EveryToolTipHasItsLayoutText) {
+  HWND bulles = nullptr;
+  while ((bulles = FindWindowExW(nullptr, bulles, TOOLTIPS_CLASSW, nullptr)))
+    if (GetWindow(bulles, GW_OWNER) == dialogue.hwnd()) break;
+  ASSERT_NE(bulles, nullptr);
+  int avec_bulle = 0;
+  for (const auto& d : kDispositionOptions.controles) {
+    if (d.info_bulle.empty()) continue;
+    ++avec_bulle;
+    wchar_t texte[128] = {};
+    TTTOOLINFOW outil{sizeof outil};
+    outil.hwnd = dialogue.hwnd();
+    outil.uId = reinterpret_cast<UINT_PTR>(c(d.nom.data(), d.indice));
+    outil.lpszText = texte;
+    SendMessageW(bulles, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&outil));
+    EXPECT_EQ(std::wstring(texte), std::wstring(d.info_bulle)) << std::wstring(d.nom);
+  }
+  EXPECT_EQ(avec_bulle, 19);
+}
+
 TEST_F(Options, StartsAsDesignedAndEscClosesIt) {
   EXPECT_EQ(SendMessageW(c(L"optCouleur", 0), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageW(c(L"optCouleur", 1), BM_GETCHECK, 0, 0), BST_UNCHECKED);
