@@ -19,16 +19,17 @@ void rendre_compte(Issue issue, std::uint32_t erreur, bool echec_si_annule) {
 }  // namespace
 
 void CommonDialog::ShowOpen() {
-  DemandeFichier demande;
-  demande.proprietaire = proprietaire_;
-  demande.filtre = filtre_systeme(Filter);
-  demande.indice_filtre = FilterIndex;
-  demande.fichier = FileName;
-  demande.capacite_fichier = kTamponFichier;
-  demande.capacite_titre = kTamponFichier;
-  demande.dossier_initial = InitDir;
-  if (!DialogTitle.empty()) demande.titre = DialogTitle;
-  demande.drapeaux = static_cast<std::uint32_t>(Flags);
+  const DemandeFichier demande{
+      .proprietaire = proprietaire_,
+      .filtre = filtre_systeme(Filter),
+      .indice_filtre = FilterIndex,
+      .fichier = FileName,
+      .capacite_fichier = kTamponFichier,
+      .capacite_titre = kTamponFichier,
+      .dossier_initial = InitDir,
+      .titre = titre_ou_rien(DialogTitle),
+      .drapeaux = static_cast<std::uint32_t>(Flags),
+  };
   ReponseFichier reponse = dialogues_.choisir_fichier(SorteFichier::ouvrir, demande);
   rendre_compte(reponse.issue, reponse.erreur, CancelError);
   if (reponse.issue != Issue::choisi) return;

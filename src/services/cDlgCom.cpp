@@ -17,6 +17,11 @@ constexpr std::uint32_t kDossiersDuSystemeSeuls = 0x1 | 0x2;  // BIF_RETURNONLYF
 
 }  // namespace
 
+std::optional<std::wstring> titre_ou_rien(const std::wstring& titre) {
+  if (titre.empty()) return std::nullopt;
+  return titre;
+}
+
 std::wstring filtre_systeme(std::wstring_view filtre) {
   std::wstring systeme;
   systeme.reserve(filtre.size() + 2);
@@ -31,17 +36,18 @@ bool cDlgCom::ShowFileDialog(bool ouvrir) {
   if (FilterIndex_ == 0) FilterIndex_ = 1;
   if (Filename_.size() > kTamponFichier) throw Echec{5, L"Argument ou appel de procédure incorrect."};
 
-  DemandeFichier demande;
-  demande.proprietaire = hdcOwner_;
-  demande.filtre = filtre_systeme(Filter_);
-  demande.indice_filtre = FilterIndex_;
-  demande.fichier = Filename_;
-  demande.capacite_fichier = kCapaciteAnnoncee;
-  demande.capacite_titre = kTamponFichier;
-  demande.dossier_initial = InitDir_;
-  if (!DialogTitle_.empty()) demande.titre = DialogTitle_;
-  demande.drapeaux = static_cast<std::uint32_t>(Flags_) & kDrapeauxPermis;
-  demande.extension_defaut = DefaultEx_;
+  const DemandeFichier demande{
+      .proprietaire = hdcOwner_,
+      .filtre = filtre_systeme(Filter_),
+      .indice_filtre = FilterIndex_,
+      .fichier = Filename_,
+      .capacite_fichier = kCapaciteAnnoncee,
+      .capacite_titre = kTamponFichier,
+      .dossier_initial = InitDir_,
+      .titre = titre_ou_rien(DialogTitle_),
+      .drapeaux = static_cast<std::uint32_t>(Flags_) & kDrapeauxPermis,
+      .extension_defaut = DefaultEx_,
+  };
 
   ReponseFichier reponse =
       dialogues_.choisir_fichier(ouvrir ? SorteFichier::ouvrir : SorteFichier::enregistrer, demande);

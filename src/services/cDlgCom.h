@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/dialogues_systeme.h"
@@ -52,5 +53,7 @@ class cDlgCom {
 // "Desc|masks|Desc|masks" as the system wants it: every "|" a NUL, and two
 // NULs more at the end.
 std::wstring filtre_systeme(std::wstring_view filtre);
+// A chooser's title: nothing for the system's own when empty.
+std::optional<std::wstring> titre_ou_rien(const std::wstring& titre);
 
 }  // namespace pixavue
