@@ -28,6 +28,30 @@ TEST(Fichiers, PlainVisibleFilesOnlyWhateverTheirNames) {
   EXPECT_FALSE(fichiers.dossier_windows().empty());
 }
 
+TEST(Fichiers, WhatEachSearchCountsAsFound) {
+  test::DossierEssai dossier(L"pixavue-recherche");
+  dossier.fichier(L"aide.htm");
+  dossier.fichier(L"cachee.htm", FILE_ATTRIBUTE_HIDDEN);
+  dossier.fichier(L"systeme.htm", FILE_ATTRIBUTE_SYSTEM);
+  dossier.dossier(L"sous");
+  FichiersWin32 fichiers;
+  const std::wstring d = dossier.chemin() + L"\\";
+  struct Cas {
+    std::wstring chemin;
+    bool toute_entree, fichier_ordinaire, un_dossier;
+  } cas[] = {
+      {d + L"aide.htm", true, true, false},     {d + L"cachee.htm", true, false, false},
+      {d + L"systeme.htm", true, false, false}, {d + L"sous", true, false, true},
+      {d + L"a*.htm", true, true, false},       {d + L"so*", true, false, false},
+      {d + L"absent.htm", false, false, false}, {L"", false, false, false},
+  };
+  for (const auto& c : cas) {
+    EXPECT_EQ(fichiers.existe(c.chemin, Recherche::toute_entree), c.toute_entree) << c.chemin;
+    EXPECT_EQ(fichiers.existe(c.chemin, Recherche::fichier_ordinaire), c.fichier_ordinaire) << c.chemin;
+    EXPECT_EQ(fichiers.existe(c.chemin, Recherche::dossier), c.un_dossier) << c.chemin;
+  }
+}
+
 TEST(Fichiers, AFullScreenStartUpListsMatchingFilesSortedWithoutRegardToCase) {
   test::DossierEssai dossier(L"pixavue-liste");
   // Accented capitals and ligatures sort among their plain letters, as the
