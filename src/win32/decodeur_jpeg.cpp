@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "slideshow/orientation.h"
 #include "win32/images_win32.h"
 
 namespace pixavue::win32 {
@@ -65,6 +66,7 @@ struct Decodage {
   Erreur erreur{};
   Source source{};
   Pixels pixels;
+  int orientation = 1;  // how the stored picture must be turned to be seen
   bool cree = false;
   ~Decodage() {
     if (cree) jpeg_destroy_decompress(&info);
@@ -84,9 +86,15 @@ bool decoder(Decodage* d, HANDLE fichier, const std::optional<Taille>& cadre) {
   d->source.mgr = {nullptr, 0, debut_source, remplir, sauter, jpeg_resync_to_restart, fin_source};
   d->source.fichier = fichier;
   d->info.src = &d->source.mgr;
+  jpeg_save_markers(&d->info, JPEG_APP0 + 1, 0xFFFF);
   if (jpeg_read_header(&d->info, TRUE) != JPEG_HEADER_OK) return false;
+  for (jpeg_saved_marker_ptr m = d->info.marker_list; m && d->orientation == 1; m = m->next)
+    d->orientation = orientation_exif({m->data, m->data_length});
 
-  const Reduction reduction = reduction_pour(d->info.image_width, d->info.image_height, cadre);
+  // The box is the screen's way up; a picture stored on its side meets it turned.
+  std::optional<Taille> cadre_stocke = cadre;
+  if (cadre && echange_les_cotes(d->orientation)) cadre_stocke = Taille{cadre->hauteur, cadre->largeur};
+  const Reduction reduction = reduction_pour(d->info.image_width, d->info.image_height, cadre_stocke);
   d->info.scale_num = static_cast<unsigned>(std::clamp(std::ceil(reduction.echelle * 8 - 1e-9), 1.0, 8.0));
   d->info.scale_denom = 8;
   d->info.out_color_space = JCS_EXT_BGRA;
@@ -103,6 +111,8 @@ bool decoder(Decodage* d, HANDLE fichier, const std::optional<Taille>& cadre) {
     if (jpeg_read_scanlines(&d->info, &ligne, 1) != 1) return false;
   }
   jpeg_finish_decompress(&d->info);
+  // Turned once decoded, at the reduced size: never a second full-size pass.
+  if (d->orientation != 1) d->pixels = orienter(d->pixels, d->orientation);
   return true;
 }
 
@@ -111,7 +121,8 @@ bool decoder(Decodage* d, HANDLE fichier, const std::optional<Taille>& cadre) {
 std::shared_ptr<const Image> decoder_jpeg(HANDLE fichier, std::optional<Taille> cadre) {
   auto d = std::make_unique<Decodage>();
   if (!decoder(d.get(), fichier, cadre)) return nullptr;
-  const Taille naturelle{double(d->info.image_width), double(d->info.image_height)};
+  Taille naturelle{double(d->info.image_width), double(d->info.image_height)};
+  if (echange_les_cotes(d->orientation)) naturelle = {naturelle.hauteur, naturelle.largeur};
   return std::make_shared<ImageMatricielle>(std::move(d->pixels), naturelle);
 }
 

@@ -2,6 +2,8 @@
 // reports them, and what a prepared picture really shows.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "echantillons.h"
 #include "win32/images_win32.h"
 
@@ -60,6 +62,43 @@ TEST_F(Images, ALargeJpegIsDecodedAtTheScaleTheScreenNeeds) {
   EXPECT_EQ(image->pixels().hauteur, 450);
   auto entiere = std::dynamic_pointer_cast<const ImageMatricielle>(charger(L"grand paysage.jpg"));
   EXPECT_EQ(entiere->pixels().largeur, 1600);
+}
+
+// One picture stored in each of the eight Exif orientations, and with a
+// broken tag: each is seen upright (red, green / blue, yellow), 60 x 90, and
+// a broken tag leaves the picture as stored.
+TEST_F(Images, PhotosAreSeenTheWayUpTheyWereTaken) {
+  auto proche = [](COLORREF c, COLORREF attendue) {
+    return std::abs(GetRValue(c) - GetRValue(attendue)) < 40 && std::abs(GetGValue(c) - GetGValue(attendue)) < 40 &&
+           std::abs(GetBValue(c) - GetBValue(attendue)) < 40;
+  };
+  auto orientee = [&](const std::wstring& nom, std::optional<Taille> cadre = std::nullopt) {
+    return std::dynamic_pointer_cast<const ImageWin32>(
+        images.charger(test::chemin_wine(PIXAVUE_ORIENTATIONS, nom), cadre));
+  };
+  const COLORREF rouge = RGB(255, 0, 0), vert = RGB(0, 255, 0), bleu = RGB(0, 0, 255), jaune = RGB(255, 255, 0);
+  for (int o = 1; o <= 8; ++o) {
+    auto image = orientee(L"o" + std::to_wstring(o) + L".jpg");
+    ASSERT_NE(image, nullptr) << o;
+    EXPECT_EQ(image->taille_naturelle(), (Taille{60, 90})) << o;
+    EXPECT_TRUE(proche(pixel(*image, 60, 90, 0, 12, 20), rouge)) << o;
+    EXPECT_TRUE(proche(pixel(*image, 60, 90, 0, 48, 20), vert)) << o;
+    EXPECT_TRUE(proche(pixel(*image, 60, 90, 0, 12, 70), bleu)) << o;
+    EXPECT_TRUE(proche(pixel(*image, 60, 90, 0, 48, 70), jaune)) << o;
+  }
+  // Decoded smaller for a box of half its size, the box read the picture's
+  // way up: 1/2 and a hundredth, 5/8 of the stored 90 x 60, then turned.
+  // Read the other way, the box would have allowed 3/8 (23 x 34).
+  auto petite = std::dynamic_pointer_cast<const ImageMatricielle>(orientee(L"o6.jpg", Taille{30, 45}));
+  ASSERT_NE(petite, nullptr);
+  EXPECT_EQ(petite->pixels().largeur, 38);
+  EXPECT_EQ(petite->pixels().hauteur, 57);
+  for (const wchar_t* cassee :
+       {L"o6-sans-etiquette.jpg", L"o6-tronquee.jpg", L"o6-hors-segment.jpg", L"o6-valeur-9.jpg"}) {
+    auto image = orientee(cassee);
+    ASSERT_NE(image, nullptr) << cassee;
+    EXPECT_EQ(image->taille_naturelle(), (Taille{90, 60})) << cassee;
+  }
 }
 
 TEST_F(Images, PreparedPicturesShowTheirContent) {

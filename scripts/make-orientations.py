@@ -1,0 +1,65 @@
+#!/usr/bin/env python3
+"""One picture seen upright (60 x 90: red, green / blue, yellow quarters),
+stored in each of the eight Exif orientations, as a camera would store it:
+o1.jpg ... o8.jpg, each with an APP1 segment that names its orientation.
+Broken tags too: the picture stored as o6 with a damaged or missing tag.
+
+  make-orientations.py FOLDER
+"""
+import os
+import struct
+import subprocess
+import sys
+
+# How each orientation stores the upright picture, in ImageMagick's words.
+STOCKAGE = {1: [], 2: ["-flop"], 3: ["-rotate", "180"], 4: ["-flip"], 5: ["-transpose"],
+            6: ["-rotate", "-90"], 7: ["-transverse"], 8: ["-rotate", "90"]}
+
+
+def app1(orientation, ordre="<", directory=None):
+    """An Exif APP1 segment whose first directory holds the orientation tag."""
+    magie = b"II" if ordre == "<" else b"MM"
+    tiff = magie + struct.pack(ordre + "HI", 42, 8)
+    if directory is None:
+        directory = struct.pack(ordre + "H", 1) + struct.pack(ordre + "HHIHH", 0x0112, 3, 1, orientation, 0)
+    tiff += directory + struct.pack(ordre + "I", 0)
+    corps = b"Exif\0\0" + tiff
+    return b"\xff\xe1" + struct.pack(">H", len(corps) + 2) + corps
+
+
+def avec_segment(jpeg, segment):
+    assert jpeg[:2] == b"\xff\xd8"
+    return jpeg[:2] + segment + jpeg[2:]
+
+
+def main():
+    dossier = sys.argv[1]
+    os.makedirs(dossier, exist_ok=True)
+    droite = os.path.join(dossier, "droite.png")
+    subprocess.run(["convert", "-size", "60x90", "xc:yellow", "-fill", "red", "-draw", "rectangle 0,0 29,44",
+                    "-fill", "lime", "-draw", "rectangle 30,0 59,44", "-fill", "blue", "-draw",
+                    "rectangle 0,45 29,89", droite], check=True)
+    for orientation, operations in STOCKAGE.items():
+        brut = subprocess.run(["convert", droite] + operations + ["-quality", "95", "jpg:-"], check=True,
+                              capture_output=True).stdout
+        # Big-endian for the odd ones, little-endian for the even ones: both orders are read.
+        ordre = ">" if orientation % 2 else "<"
+        with open(os.path.join(dossier, "o%d.jpg" % orientation), "wb") as f:
+            f.write(avec_segment(brut, app1(orientation, ordre)))
+        if orientation == 6:
+            casses = {
+                "o6-sans-etiquette.jpg": b"",
+                "o6-tronquee.jpg": app1(6)[:-12],
+                "o6-hors-segment.jpg": app1(6, "<", struct.pack("<H", 40) + struct.pack("<HHIHH", 0x0112, 3, 1, 6, 0)),
+                "o6-valeur-9.jpg": app1(9),
+            }
+            for nom, segment in casses.items():
+                if segment[:2] == b"\xff\xe1":  # the length must still cover what is there
+                    segment = b"\xff\xe1" + struct.pack(">H", len(segment) - 2) + segment[4:]
+                with open(os.path.join(dossier, nom), "wb") as f:
+                    f.write(avec_segment(brut, segment))
+    os.remove(droite)
+
+
+if __name__ == "__main__":
+    main()
