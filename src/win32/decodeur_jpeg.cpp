@@ -73,6 +73,24 @@ struct Decodage {
   }
 };
 
+// What one tick may use, whatever the file: libjpeg's own memory (a
+// progressive picture keeps every coefficient of the whole picture, whatever
+// the scale) and the decoded pixels, twice when they are turned.
+constexpr std::uint64_t kBudgetOctets = std::uint64_t{256} << 20;
+
+// Print workflows store CMYK, or YCCK which libjpeg gives back as CMYK. With
+// Adobe's marker, the common case, the values are inverted (255 = no ink).
+void cmyk_en_bgra(std::uint8_t* ligne, JDIMENSION largeur, bool inverse) {
+  for (JDIMENSION x = 0; x < largeur; ++x, ligne += 4) {
+    unsigned c = ligne[0], m = ligne[1], j = ligne[2], k = ligne[3];
+    if (!inverse) c = 255 - c, m = 255 - m, j = 255 - j, k = 255 - k;
+    ligne[0] = static_cast<std::uint8_t>(j * k / 255);
+    ligne[1] = static_cast<std::uint8_t>(m * k / 255);
+    ligne[2] = static_cast<std::uint8_t>(c * k / 255);
+    ligne[3] = 255;
+  }
+}
+
 [[noreturn]] void sortir_en_erreur(j_common_ptr info) { std::longjmp(reinterpret_cast<Erreur*>(info->err)->retour, 1); }
 void taire(j_common_ptr) {}
 
@@ -97,10 +115,17 @@ bool decoder(Decodage* d, HANDLE fichier, const std::optional<Taille>& cadre) {
   const Reduction reduction = reduction_pour(d->info.image_width, d->info.image_height, cadre_stocke);
   d->info.scale_num = static_cast<unsigned>(std::clamp(std::ceil(reduction.echelle * 8 - 1e-9), 1.0, 8.0));
   d->info.scale_denom = 8;
-  d->info.out_color_space = JCS_EXT_BGRA;
+  const bool cmyk = d->info.jpeg_color_space == JCS_CMYK || d->info.jpeg_color_space == JCS_YCCK;
+  // Four bytes a pixel either way: CMYK is decoded in place, then made BGRA.
+  d->info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
   jpeg_calc_output_dimensions(&d->info);
   const std::uint64_t pixels = std::uint64_t{d->info.output_width} * d->info.output_height;
   if (pixels == 0 || pixels > kMaxPixelsDecodes) return false;
+  // Decided from the headers, before anything is decoded: libjpeg fails
+  // (it has no backing store) rather than go past what is left.
+  const std::uint64_t sortie = 4 * pixels * (d->orientation == 1 ? 1 : 2);
+  if (sortie >= kBudgetOctets) return false;
+  d->info.mem->max_memory_to_use = static_cast<long>(kBudgetOctets - sortie);
 
   jpeg_start_decompress(&d->info);
   d->pixels.largeur = static_cast<int>(d->info.output_width);
@@ -109,6 +134,7 @@ bool decoder(Decodage* d, HANDLE fichier, const std::optional<Taille>& cadre) {
   while (d->info.output_scanline < d->info.output_height) {
     JSAMPROW ligne = d->pixels.octets.data() + 4 * std::size_t{d->info.output_width} * d->info.output_scanline;
     if (jpeg_read_scanlines(&d->info, &ligne, 1) != 1) return false;
+    if (cmyk) cmyk_en_bgra(ligne, d->info.output_width, d->info.saw_Adobe_marker);
   }
   jpeg_finish_decompress(&d->info);
   // Turned once decoded, at the reduced size: never a second full-size pass.

@@ -1,6 +1,8 @@
 // The decoders on the bundled samples: natural sizes as a picture object
 // reports them, and what a prepared picture really shows.
+#include <windows.h>
 #include <gtest/gtest.h>
+#include <psapi.h>
 
 #include <cstdlib>
 
@@ -73,8 +75,7 @@ TEST_F(Images, PhotosAreSeenTheWayUpTheyWereTaken) {
            std::abs(GetBValue(c) - GetBValue(attendue)) < 40;
   };
   auto orientee = [&](const std::wstring& nom, std::optional<Taille> cadre = std::nullopt) {
-    return std::dynamic_pointer_cast<const ImageWin32>(
-        images.charger(test::chemin_wine(PIXAVUE_ORIENTATIONS, nom), cadre));
+    return std::dynamic_pointer_cast<const ImageWin32>(images.charger(test::chemin_wine(PIXAVUE_PHOTOS, nom), cadre));
   };
   const COLORREF rouge = RGB(255, 0, 0), vert = RGB(0, 255, 0), bleu = RGB(0, 0, 255), jaune = RGB(255, 255, 0);
   for (int o = 1; o <= 8; ++o) {
@@ -99,6 +100,34 @@ TEST_F(Images, PhotosAreSeenTheWayUpTheyWereTaken) {
     ASSERT_NE(image, nullptr) << cassee;
     EXPECT_EQ(image->taille_naturelle(), (Taille{90, 60})) << cassee;
   }
+}
+
+TEST_F(Images, PrintWorkflowCmykIsShownInItsColours) {
+  auto image = std::dynamic_pointer_cast<const ImageWin32>(
+      images.charger(test::chemin_wine(PIXAVUE_PHOTOS, L"cmyk.jpg"), std::nullopt));
+  ASSERT_NE(image, nullptr);
+  const COLORREF quarts[] = {pixel(*image, 60, 90, 0, 12, 20), pixel(*image, 60, 90, 0, 48, 20),
+                             pixel(*image, 60, 90, 0, 12, 70), pixel(*image, 60, 90, 0, 48, 70)};
+  // Red, green, blue, yellow: the strongest channels are the right ones.
+  EXPECT_GT(GetRValue(quarts[0]), 180);
+  EXPECT_LT(GetGValue(quarts[0]) + GetBValue(quarts[0]), 120);
+  EXPECT_GT(GetGValue(quarts[1]), 150);
+  EXPECT_LT(GetRValue(quarts[1]) + GetBValue(quarts[1]), 150);
+  EXPECT_GT(GetBValue(quarts[2]), 150);
+  EXPECT_LT(GetRValue(quarts[2]) + GetGValue(quarts[2]), 150);
+  EXPECT_GT(GetRValue(quarts[3]) + GetGValue(quarts[3]), 400);
+  EXPECT_LT(GetBValue(quarts[3]), 100);
+}
+
+TEST_F(Images, APictureThatWouldNeedMoreThanTheBudgetIsRefusedFromItsHeaders) {
+  PROCESS_MEMORY_COUNTERS avant{sizeof avant}, apres{sizeof apres};
+  GetProcessMemoryInfo(GetCurrentProcess(), &avant, sizeof avant);
+  const auto debut = GetTickCount64();
+  // 22,500 x 33,300, progressive: every coefficient would be kept, gigabytes.
+  EXPECT_EQ(images.charger(test::chemin_wine(PIXAVUE_PHOTOS, L"geant-progressif.jpg"), Taille{1920, 1080}), nullptr);
+  EXPECT_LT(GetTickCount64() - debut, 2000u);
+  GetProcessMemoryInfo(GetCurrentProcess(), &apres, sizeof apres);
+  EXPECT_LT(apres.PeakPagefileUsage - avant.PeakPagefileUsage, SIZE_T{256} << 20);
 }
 
 TEST_F(Images, PreparedPicturesShowTheirContent) {

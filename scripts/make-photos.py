@@ -1,10 +1,14 @@
 #!/usr/bin/env python3
-"""One picture seen upright (60 x 90: red, green / blue, yellow quarters),
-stored in each of the eight Exif orientations, as a camera would store it:
-o1.jpg ... o8.jpg, each with an APP1 segment that names its orientation.
-Broken tags too: the picture stored as o6 with a damaged or missing tag.
+"""Test photos made from one picture seen upright (60 x 90: red, green /
+blue, yellow quarters):
+- o1.jpg ... o8.jpg: stored in each of the eight Exif orientations, as a
+  camera would store it, each with an APP1 segment that names its
+  orientation; and stored as o6 with a damaged or missing tag;
+- cmyk.jpg: the picture as a print workflow stores it, in CMYK with Adobe's
+  inverted convention;
+- geant-progressif.jpg: a progressive JPEG whose header says 22,500 x 33,300.
 
-  make-orientations.py FOLDER
+  make-photos.py FOLDER
 """
 import os
 import struct
@@ -58,6 +62,14 @@ def main():
                     segment = b"\xff\xe1" + struct.pack(">H", len(segment) - 2) + segment[4:]
                 with open(os.path.join(dossier, nom), "wb") as f:
                     f.write(avec_segment(brut, segment))
+    subprocess.run(["convert", droite, "-colorspace", "CMYK", "-quality", "95", os.path.join(dossier, "cmyk.jpg")],
+                   check=True)
+    progressif = subprocess.run(["convert", "-size", "64x64", "xc:gray", "-interlace", "JPEG", "jpg:-"], check=True,
+                                capture_output=True).stdout
+    sof = progressif.index(b"\xff\xc2")
+    geant = progressif[:sof + 5] + struct.pack(">HH", 33300, 22500) + progressif[sof + 9:]
+    with open(os.path.join(dossier, "geant-progressif.jpg"), "wb") as f:
+        f.write(geant)
     os.remove(droite)
 
 
