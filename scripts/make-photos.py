@@ -6,7 +6,9 @@ blue, yellow quarters):
   orientation; and stored as o6 with a damaged or missing tag;
 - cmyk.jpg: the picture as a print workflow stores it, in CMYK with Adobe's
   inverted convention;
-- geant-progressif.jpg: a progressive JPEG whose header says 22,500 x 33,300.
+- geant-progressif.jpg: a progressive JPEG whose header says 22,500 x 33,300;
+- toile.gif: a red 20 x 10 frame at (30, 20) on a 60 x 40 logical screen;
+- sans-couleurs.gif: a GIF with neither a global nor a local colour table.
 
   make-photos.py FOLDER
 """
@@ -70,6 +72,15 @@ def main():
     geant = progressif[:sof + 5] + struct.pack(">HH", 33300, 22500) + progressif[sof + 9:]
     with open(os.path.join(dossier, "geant-progressif.jpg"), "wb") as f:
         f.write(geant)
+    toile = subprocess.run(["convert", "-size", "20x10", "xc:red", "-page", "60x40+30+20", "gif:-"], check=True,
+                           capture_output=True).stdout
+    with open(os.path.join(dossier, "toile.gif"), "wb") as f:
+        f.write(toile)
+    petit = subprocess.run(["convert", "-size", "8x8", "xc:red", "gif:-"], check=True, capture_output=True).stdout
+    drapeaux = petit[10]
+    table = 3 << ((drapeaux & 7) + 1) if drapeaux & 0x80 else 0
+    with open(os.path.join(dossier, "sans-couleurs.gif"), "wb") as f:
+        f.write(petit[:10] + bytes([drapeaux & 0x7F]) + petit[11:13] + petit[13 + table:])
     os.remove(droite)
 
 

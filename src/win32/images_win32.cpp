@@ -108,11 +108,17 @@ std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std:
 
   // Photos and bitmaps can be large: they are read as they are decoded.
   if (commence_par(e, {0xFF, 0xD8, 0xFF})) return decoder_jpeg(fichier.get(), cadre);
-  if (commence_par(e, {'B', 'M'}))
+  if (commence_par(e, {'B', 'M'})) {
     if (auto image = decoder_bmp(fichier.get(), cadre)) return *image;
-  if (commence_par(e, {'B', 'M'}) || commence_par(e, {'G', 'I', 'F', '8'})) {
     fichier.reset();
     return decoder_wic(wic_.Get(), chemin, cadre);
+  }
+  // No GIF reaches the system's decoder before its walk has checked it out.
+  if (commence_par(e, {'G', 'I', 'F', '8'})) {
+    auto octets = lire_fichier(fichier.get());
+    fichier.reset();
+    const auto gif = octets ? verifier_gif(*octets) : std::nullopt;
+    return gif ? decoder_gif(wic_.Get(), *octets, *gif, cadre) : nullptr;
   }
   const bool wmf = commence_par(e, {0xD7, 0xCD, 0xC6, 0x9A});
   const bool emf = lus == 44 && commence_par(e, {0x01, 0x00, 0x00, 0x00}) && e[40] == ' ' && e[41] == 'E' &&

@@ -14,6 +14,7 @@
 
 #include "platform/images.h"
 #include "slideshow/reechantillonnage.h"
+#include "slideshow/verification_gif.h"
 #include "win32/poignees.h"
 
 namespace pixavue::win32 {
@@ -67,6 +68,9 @@ std::shared_ptr<const Image> decoder_jpeg(HANDLE fichier, std::optional<Taille> 
 std::optional<std::shared_ptr<const Image>> decoder_bmp(HANDLE fichier, std::optional<Taille> cadre);
 std::shared_ptr<const Image> decoder_wic(IWICImagingFactory* fabrique, std::wstring_view chemin,
                                          std::optional<Taille> cadre);
+// A GIF whose walk checked out, from those very bytes.
+std::shared_ptr<const Image> decoder_gif(IWICImagingFactory* fabrique, std::span<const std::uint8_t> octets,
+                                         const StructureGif& gif, std::optional<Taille> cadre);
 std::shared_ptr<const Image> decoder_icone(std::wstring_view chemin, std::span<const std::uint8_t> octets);
 std::shared_ptr<const Image> decoder_metafichier(std::span<const std::uint8_t> octets, double points_par_pouce);
 

@@ -130,6 +130,21 @@ TEST_F(Images, APictureThatWouldNeedMoreThanTheBudgetIsRefusedFromItsHeaders) {
   EXPECT_LT(apres.PeakPagefileUsage - avant.PeakPagefileUsage, SIZE_T{256} << 20);
 }
 
+TEST_F(Images, AGifIsItsLogicalScreenAndOneWithoutColoursIsRefused) {
+  auto photo = [&](const wchar_t* nom) {
+    return std::dynamic_pointer_cast<const ImageWin32>(images.charger(test::chemin_wine(PIXAVUE_PHOTOS, nom), {}));
+  };
+  // The system's decoder would read a palette that is not there.
+  EXPECT_EQ(photo(L"sans-couleurs.gif"), nullptr);
+  auto toile = photo(L"toile.gif");
+  ASSERT_NE(toile, nullptr);
+  EXPECT_EQ(toile->taille_naturelle(), (Taille{60, 40}));
+  const COLORREF fond = RGB(0, 0, 200);
+  EXPECT_EQ(pixel(*toile, 60, 40, fond, 40, 25), RGB(255, 0, 0));  // the frame at its place
+  EXPECT_EQ(pixel(*toile, 60, 40, fond, 5, 5), fond);              // the rest lets the background through
+  EXPECT_EQ(pixel(*toile, 60, 40, fond, 29, 25), fond);
+}
+
 TEST_F(Images, PreparedPicturesShowTheirContent) {
   // The landscapes: a yellow sun high on the right, green hills below.
   auto jpeg = charger(L"grand paysage.jpg", Taille{800, 600});
