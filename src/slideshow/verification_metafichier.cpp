@@ -81,6 +81,8 @@ bool verifier_dib(const Octets& zone, std::optional<std::uint64_t> octets_bits, 
 
 // ---- Windows metafiles ----------------------------------------------------
 
+constexpr std::uint64_t kTaillePlacable = 22;
+
 enum : std::uint16_t {
   META_EOF = 0x0000,
   META_POLYGON = 0x0324,
@@ -127,7 +129,11 @@ std::optional<MetafichierWindows> verifier_records_wmf(const Octets& f, Metafich
   auto taille_mots = f.dmot(6);
   if (!type || !entete || !version || !taille_mots || !objets) return std::nullopt;
   if ((*type != 1 && *type != 2) || *entete != 9 || (*version != 0x0100 && *version != 0x0300)) return std::nullopt;
-  const std::uint64_t taille = std::uint64_t{*taille_mots} * 2;
+  std::uint64_t taille = std::uint64_t{*taille_mots} * 2;
+  // Some writers count the 22-byte placeable header in the size; other
+  // readers take such files, and every record is still checked against the
+  // bytes that are there.
+  if (taille == f.taille() + kTaillePlacable) taille = f.taille();
   if (taille < 18 || taille > f.taille()) return std::nullopt;
   m.taille = static_cast<std::size_t>(taille);
 
@@ -278,6 +284,7 @@ enum : std::uint32_t {
   EMR_POLYDRAW16 = 92,
   EMR_CREATEMONOBRUSH = 93,
   EMR_CREATEDIBPATTERNBRUSHPT = 94,
+  EMR_SMALLTEXTOUT = 108,
   EMR_EXTCREATEPEN = 95,
   EMR_ALPHABLEND = 114,
   EMR_TRANSPARENTBLT = 116,
@@ -288,20 +295,20 @@ struct TailleMin {
   std::uint32_t type, octets;
 };
 constexpr TailleMin kTaillesEmf[] = {
-    {9, 16},    {10, 16},   {11, 16},  {12, 16},  {13, 16},  {14, 20}, {15, 20}, {16, 12}, {17, 12}, {18, 12}, {19, 12},
-    {20, 12},   {21, 12},   {22, 12},  {23, 12},  {24, 12},  {25, 12}, {27, 16}, {28, 16}, {29, 24}, {30, 24}, {31, 24},
-    {32, 16},   {33, 8},    {34, 12},  {35, 32},  {36, 32},  {37, 12}, {38, 28}, {39, 24}, {40, 12}, {41, 28}, {42, 24},
-    {43, 24},   {44, 32},   {45, 40},  {46, 40},  {47, 40},  {48, 12}, {49, 20}, {50, 20}, {51, 16}, {52, 12}, {53, 24},
-    {54, 16},   {55, 40},   {56, 28},  {57, 12},  {58, 12},  {59, 8},  {60, 8},  {61, 8},  {62, 24}, {63, 24}, {64, 24},
-    {65, 8},    {66, 8},    {67, 8},   {68, 8},   {82, 104}, {70, 12}, {71, 32}, {72, 40}, {73, 28}, {74, 28}, {75, 16},
-    {76, 100},  {77, 108},  {78, 128}, {79, 140}, {80, 76},  {81, 80}, {83, 76}, {84, 76}, {93, 32}, {94, 32}, {95, 52},
-    {114, 108}, {116, 108}, {99, 12},  {122, 12},
+    {9, 16},   {10, 16},  {11, 16},  {12, 16}, {13, 16}, {14, 20}, {15, 20},  {16, 12},   {17, 12},   {18, 12},
+    {19, 12},  {20, 12},  {21, 12},  {22, 12}, {23, 12}, {24, 12}, {25, 12},  {27, 16},   {28, 8},    {29, 24},
+    {30, 24},  {31, 24},  {32, 16},  {33, 8},  {34, 12}, {35, 32}, {36, 32},  {37, 12},   {38, 28},   {39, 24},
+    {40, 12},  {41, 28},  {42, 24},  {43, 24}, {44, 32}, {45, 40}, {46, 40},  {47, 40},   {48, 12},   {49, 20},
+    {50, 20},  {51, 16},  {52, 8},   {53, 24}, {54, 16}, {55, 40}, {56, 28},  {57, 12},   {58, 12},   {59, 8},
+    {60, 8},   {61, 8},   {62, 24},  {63, 24}, {64, 24}, {65, 8},  {66, 8},   {67, 8},    {68, 8},    {82, 104},
+    {70, 12},  {71, 32},  {72, 40},  {73, 28}, {74, 28}, {75, 16}, {76, 100}, {77, 108},  {78, 128},  {79, 140},
+    {80, 76},  {81, 80},  {83, 76},  {84, 76}, {93, 32}, {94, 32}, {95, 52},  {114, 108}, {116, 108}, {99, 12},
+    {122, 12}, {115, 12}, {108, 36},
 };
 
 // Records refused outright: text runs with their own layout, OpenGL, escapes
 // to the printer driver, and the few with loosely specified contents.
-constexpr std::uint32_t kRefusesEmf[] = {96,  97,  102, 103, 104, 105, 106, 108, 110,
-                                         111, 112, 113, 115, 117, 119, 120, 121};
+constexpr std::uint32_t kRefusesEmf[] = {96, 97, 102, 103, 104, 105, 106, 110, 111, 112, 113, 117, 119, 120, 121};
 
 bool index_objet(std::uint32_t indice, std::uint32_t poignees) {
   return (indice & 0x80000000u) ? (indice & 0x7FFFFFFFu) <= 31 : (indice >= 1 && indice < poignees);
@@ -398,6 +405,16 @@ std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
           return std::nullopt;
         const std::uint64_t pas_dx = (*options & 0x2000) ? 8 : 4;  // ETO_PDY: x and y a character
         if (*off_dx && !tient(*off_dx, *caracteres, pas_dx)) return std::nullopt;
+        break;
+      }
+      case EMR_SMALLTEXTOUT: {
+        // Its bounds only without ETO_NO_RECT; one byte a character with ETO_SMALL_CHARS.
+        auto caracteres = d(16), options = d(20);
+        if (!caracteres || !options) return std::nullopt;
+        const std::uint64_t debut = (*options & 0x100) ? 36 : 52;
+        if (!tient(debut, *caracteres, (*options & 0x200) ? 1 : 2) ||
+            !c.ajouter(c.caracteres, *caracteres, kMaxCaracteres))
+          return std::nullopt;
         break;
       }
       case EMR_SELECTOBJECT:

@@ -24,6 +24,51 @@ TEST(VerificationWmf, TheSamplePassesWithItsBox) {
   EXPECT_EQ(m->taille, o.size() - 22);
 }
 
+TEST(VerificationWmf, ASizeThatCountsThePlaceableHeaderIsTaken) {
+  auto o = lire_echantillon("dessin.wmf");
+  poser32(o, 22 + 6, static_cast<std::uint32_t>(o.size() / 2));  // 22 bytes more than the records
+  auto m = verifier_wmf(o);
+  ASSERT_TRUE(m);
+  EXPECT_EQ(m->taille, o.size() - 22);
+  poser32(o, 22 + 6, static_cast<std::uint32_t>(o.size() / 2 + 1));  // anything else still fails
+  EXPECT_FALSE(verifier_wmf(o));
+}
+
+// The sample EMF with these records put before its end record, and its
+// header's size and count made right.
+std::vector<std::uint8_t> emf_avec(const std::vector<std::vector<std::uint8_t>>& records) {
+  auto o = lire_echantillon("schema.emf");
+  std::size_t position = o[4] | o[5] << 8;
+  while (!(o[position] == 14 && o[position + 1] == 0)) position += o[position + 4] | o[position + 5] << 8;
+  for (const auto& r : records) {
+    o.insert(o.begin() + static_cast<std::ptrdiff_t>(position), r.begin(), r.end());
+    position += r.size();
+    poser32(o, 48, static_cast<std::uint32_t>(o.size()));
+    poser32(o, 52, (o[52] | o[53] << 8) + 1u);
+  }
+  return o;
+}
+std::vector<std::uint8_t> record(std::uint32_t type, std::vector<std::uint32_t> mots) {
+  std::vector<std::uint8_t> r(8 + 4 * mots.size());
+  poser32(r, 0, type);
+  poser32(r, 4, static_cast<std::uint32_t>(r.size()));
+  for (std::size_t i = 0; i < mots.size(); ++i) poser32(r, 8 + 4 * i, mots[i]);
+  return r;
+}
+
+TEST(VerificationEmf, RecordsThatMainstreamWritersUsePass) {
+  // EMR_SETMETARGN and EMR_REALIZEPALETTE are bare 8-byte records;
+  // EMR_SETLAYOUT carries one layout; EMR_SMALLTEXTOUT with ETO_NO_RECT, 3 characters.
+  const std::vector<std::uint8_t> petit_texte = record(108, {10, 20, 3, 0x100, 1, 0, 0, 0x00620061, 0x00000063});
+  EXPECT_TRUE(verifier_emf(emf_avec({record(28, {}), record(52, {}), record(115, {1}), petit_texte})));
+  auto trop_de_caracteres = petit_texte;
+  poser32(trop_de_caracteres, 16, 30);
+  EXPECT_FALSE(verifier_emf(emf_avec({trop_de_caracteres})));
+  auto avec_boite = petit_texte;  // without ETO_NO_RECT the bounds come first: no room left
+  poser32(avec_boite, 20, 0);
+  EXPECT_FALSE(verifier_emf(emf_avec({avec_boite})));
+}
+
 TEST(VerificationWmf, BrokenFilesFail) {
   const auto bon = lire_echantillon("dessin.wmf");
   for (std::size_t n = 0; n < bon.size(); ++n) EXPECT_FALSE(verifier_wmf(std::span(bon.data(), n))) << "cut at " << n;
