@@ -9,6 +9,19 @@ std::uint32_t lire32(std::span<const std::uint8_t> o, std::size_t a) {
   return o[a] | o[a + 1] << 8 | o[a + 2] << 16 | std::uint32_t{o[a + 3]} << 24;
 }
 
+constexpr std::uint32_t kBitfields = 3, kAlphaBitfields = 6;
+
+// A mask's first bit and its largest value; nothing unless its bits follow
+// one another.
+std::optional<CanalBmp> canal(std::uint32_t masque) {
+  if (masque == 0) return CanalBmp{};
+  int decalage = 0;
+  while (!((masque >> decalage) & 1)) ++decalage;
+  const std::uint32_t valeurs = masque >> decalage;
+  if (valeurs & (valeurs + 1)) return std::nullopt;  // a hole in the field
+  return CanalBmp{masque, decalage, valeurs};
+}
+
 }  // namespace
 
 std::optional<EnteteBmp> lire_entete_bmp(std::span<const std::uint8_t> o, std::uint64_t taille) {
@@ -27,19 +40,35 @@ std::optional<EnteteBmp> lire_entete_bmp(std::span<const std::uint8_t> o, std::u
   e.largeur = largeur;
   e.hauteur = hauteur < 0 ? -hauteur : hauteur;
   e.de_haut_en_bas = hauteur < 0;
-  if (e.bits != 1 && e.bits != 4 && e.bits != 8 && e.bits != 24 && e.bits != 32) return std::nullopt;
+  if (e.bits != 1 && e.bits != 4 && e.bits != 8 && e.bits != 16 && e.bits != 24 && e.bits != 32) return std::nullopt;
 
   std::size_t apres_info = 14 + taille_info;
-  if (compression == 3) {
-    // Bit fields: only the plain layout of 32-bit pixels is ours.
-    if (e.bits != 32) return std::nullopt;
-    const std::size_t masques = taille_info == 40 ? apres_info : 14 + 40;
-    if (o.size() < masques + 12) return std::nullopt;
-    if (lire32(o, masques) != 0xFF0000 || lire32(o, masques + 4) != 0xFF00 || lire32(o, masques + 8) != 0xFF)
-      return std::nullopt;
-    if (taille_info == 40) apres_info += 12;
+  // Colour fields: the defaults of the depth, or the masks the file gives,
+  // after a 40-byte header or inside the larger ones (alpha from 56 bytes on).
+  std::array<std::uint32_t, 4> masques{};
+  if (compression == kBitfields || compression == kAlphaBitfields) {
+    if (e.bits != 16 && e.bits != 32) return std::nullopt;
+    const std::size_t nombre = compression == kAlphaBitfields || taille_info >= 56 ? 4 : 3;
+    if (o.size() < 14 + 40 + 4 * nombre) return std::nullopt;
+    for (std::size_t i = 0; i < nombre; ++i) masques[i] = lire32(o, 14 + 40 + 4 * i);
+    if (taille_info == 40) apres_info += 4 * nombre;
   } else if (compression != 0) {
     return std::nullopt;
+  } else if (e.bits == 16) {
+    masques = {0x7C00, 0x03E0, 0x001F, 0};
+  } else if (e.bits == 32) {
+    masques = {0xFF0000, 0xFF00, 0xFF, 0};
+  }
+  if (e.bits == 16 || e.bits == 32) {
+    const std::uint64_t hors_pixel = e.bits == 16 ? 0xFFFF0000u : 0;
+    std::uint32_t vus = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+      auto c = canal(masques[i]);
+      // Each colour has bits of its own inside the pixel; alpha may have none.
+      if (!c || (i < 3 && masques[i] == 0) || (masques[i] & vus) || (masques[i] & hors_pixel)) return std::nullopt;
+      vus |= masques[i];
+      e.canaux[i] = *c;
+    }
   }
 
   if (e.bits <= 8) {
@@ -66,9 +95,29 @@ void convertir_ligne_bmp(const EnteteBmp& e, const std::uint8_t* s, std::uint8_t
     d += 4;
   };
   switch (e.bits) {
-    case 32:
-      for (int x = 0; x < e.largeur; ++x, s += 4) poser(s[0] | s[1] << 8 | s[2] << 16);
+    case 16:
+    case 32: {
+      const auto& [r, g, b, a] = e.canaux;
+      if (e.bits == 32 && r.masque == 0xFF0000 && g.masque == 0xFF00 && b.masque == 0xFF && !a.masque) {
+        for (int x = 0; x < e.largeur; ++x, s += 4) poser(s[0] | s[1] << 8 | s[2] << 16);  // the common layout
+        break;
+      }
+      auto valeur = [](const CanalBmp& c, std::uint32_t v) {
+        return static_cast<std::uint32_t>(std::uint64_t{(v & c.masque) >> c.decalage} * 255 / c.maximum);
+      };
+      for (int x = 0; x < e.largeur; ++x) {
+        const std::uint32_t v =
+            e.bits == 16 ? s[0] | s[1] << 8 : s[0] | s[1] << 8 | s[2] << 16 | std::uint32_t{s[3]} << 24;
+        s += e.bits / 8;
+        const std::uint32_t alpha = a.masque ? valeur(a, v) : 255;
+        d[0] = static_cast<std::uint8_t>(valeur(b, v) * alpha / 255);
+        d[1] = static_cast<std::uint8_t>(valeur(g, v) * alpha / 255);
+        d[2] = static_cast<std::uint8_t>(valeur(r, v) * alpha / 255);
+        d[3] = static_cast<std::uint8_t>(alpha);
+        d += 4;
+      }
       break;
+    }
     case 24:
       for (int x = 0; x < e.largeur; ++x, s += 3) poser(s[0] | s[1] << 8 | s[2] << 16);
       break;
