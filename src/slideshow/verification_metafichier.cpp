@@ -25,6 +25,7 @@ class Octets {
     return static_cast<std::uint32_t>(o_[a] | o_[a + 1] << 8 | o_[a + 2] << 16 | std::uint32_t{o_[a + 3]} << 24);
   }
   Octets sous(std::uint64_t debut, std::uint64_t longueur) const { return Octets(o_.subspan(debut, longueur)); }
+  std::uint8_t operator[](std::uint64_t a) const { return o_[a]; }  // inside taille() only
 
  private:
   std::span<const std::uint8_t> o_;
@@ -38,10 +39,23 @@ struct Compteurs {
   }
 };
 
-// A device-independent bitmap held in `zone`, with `octets_bits` bytes of
-// pixels when they live apart (enhanced metafiles), or right after the
-// header and colour table when `octets_bits` is nothing (Windows metafiles).
-bool verifier_dib(const Octets& zone, std::optional<std::uint64_t> octets_bits, Compteurs& c) {
+// True when no pixel of these rows indexes past `entrees` colours.
+bool indices_dans_la_table(const Octets& pixels, std::uint64_t largeur, std::uint64_t hauteur, std::uint32_t bits,
+                           std::uint64_t pas, std::uint64_t entrees) {
+  const unsigned masque = (1u << bits) - 1;
+  for (std::uint64_t y = 0; y < hauteur; ++y)
+    for (std::uint64_t x = 0; x < largeur; ++x) {
+      const std::uint64_t bit = x * bits;
+      const unsigned indice = (pixels[y * pas + bit / 8] >> (8 - bits - bit % 8)) & masque;
+      if (indice >= entrees) return false;
+    }
+  return true;
+}
+
+// A device-independent bitmap held in `zone`, with its pixels in `apart`
+// when they live apart (enhanced metafiles), or right after the header and
+// colour table when `apart` is nothing (Windows metafiles).
+bool verifier_dib(const Octets& zone, const Octets* apart, Compteurs& c) {
   auto taille_entete = zone.dmot(0);
   if (!taille_entete) return false;
   std::int64_t largeur, hauteur;
@@ -68,14 +82,23 @@ bool verifier_dib(const Octets& zone, std::optional<std::uint64_t> octets_bits, 
   if (entrees > 256 && bits <= 8) return false;
   const std::uint64_t taille_entree = *taille_entete == 12 ? 3 : 4;
   std::uint64_t fin_table = *taille_entete + entrees * taille_entree + (compression == 3 ? 12 : 0);
-  if (!zone.contient(0, fin_table)) return false;
   const std::uint64_t pas = ((static_cast<std::uint64_t>(largeur) * bits + 31) / 32) * 4;
   const std::uint64_t requis = pas * static_cast<std::uint64_t>(hauteur);
   // BI_RGB and BI_BITFIELDS give the exact size; RLE sizes are known only by
   // decoding, and the decoder then stays inside the bytes it was given.
   const bool rle = compression == 1 || compression == 2;
   if (compression > 3) return false;  // JPEG and PNG inside a DIB are refused
-  if (octets_bits) return rle || *octets_bits >= requis;
+  if (!zone.contient(0, fin_table)) {
+    // Some writers give a count of 0 and carry fewer entries than the
+    // depth's full table: taken when no pixel indexes past what is there.
+    if (couleurs != 0 || bits > 8 || compression != 0 || !apart || apart->taille() < requis ||
+        zone.taille() < *taille_entete)
+      return false;
+    const std::uint64_t portees = (zone.taille() - *taille_entete) / taille_entree;
+    return indices_dans_la_table(*apart, static_cast<std::uint64_t>(largeur), static_cast<std::uint64_t>(hauteur), bits,
+                                 pas, portees);
+  }
+  if (apart) return rle || apart->taille() >= requis;
   return rle || zone.contient(fin_table, requis);
 }
 
@@ -213,7 +236,7 @@ std::optional<MetafichierWindows> verifier_records_wmf(const Octets& f, Metafich
         const bool sans_bitmap =
             (*fonction == META_DIBBITBLT && parametres == 9) || (*fonction == META_DIBSTRETCHBLT && parametres == 11);
         if (sans_bitmap) break;
-        if (parametres <= avant || !verifier_dib(p.sous(avant * 2, (parametres - avant) * 2), std::nullopt, c))
+        if (parametres <= avant || !verifier_dib(p.sous(avant * 2, (parametres - avant) * 2), nullptr, c))
           return std::nullopt;
         break;
       }
@@ -356,7 +379,8 @@ std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
       if (!off_bmi || !cb_bmi || !off_bits || !cb_bits) return false;
       if (*cb_bmi == 0) return true;  // a pattern-only blit
       if (!r.contient(*off_bmi, *cb_bmi) || !r.contient(*off_bits, *cb_bits)) return false;
-      return verifier_dib(r.sous(*off_bmi, *cb_bmi), *cb_bits, c);
+      const Octets pixels = r.sous(*off_bits, *cb_bits);
+      return verifier_dib(r.sous(*off_bmi, *cb_bmi), &pixels, c);
     };
 
     switch (*t) {

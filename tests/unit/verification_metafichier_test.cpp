@@ -67,6 +67,18 @@ TEST(VerificationEmf, RecordsThatMainstreamWritersUsePass) {
   auto avec_boite = petit_texte;  // without ETO_NO_RECT the bounds come first: no room left
   poser32(avec_boite, 20, 0);
   EXPECT_FALSE(verifier_emf(emf_avec({avec_boite})));
+
+  // EMR_STRETCHDIBITS of a 4 x 2 bitmap of 8 bits whose header counts no
+  // colours but which carries two: fine while its pixels use only those.
+  auto dib = [](std::uint32_t pixels) {
+    return record(
+        81, {0,        0,        4, 2,           0, 0, 0, 0, 4, 2, 80, 48, 128, 8, 0, 0x00CC0020, 4, 2,  // the blit
+             40,       4,        2, 1 | 8 << 16, 0, 0, 0, 0, 0, 0,  // BITMAPINFOHEADER
+             0x000000, 0xFFFFFF,                                    // two colours
+             pixels,   pixels});
+  };
+  EXPECT_TRUE(verifier_emf(emf_avec({dib(0x01000100)})));
+  EXPECT_FALSE(verifier_emf(emf_avec({dib(0x01000500)})));  // index 5 is past the table
 }
 
 TEST(VerificationWmf, BrokenFilesFail) {
