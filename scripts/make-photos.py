@@ -8,7 +8,8 @@ blue, yellow quarters):
   inverted convention;
 - geant-progressif.jpg: a progressive JPEG whose header says 22,500 x 33,300;
 - toile.gif: a red 20 x 10 frame at (30, 20) on a 60 x 40 logical screen;
-- sans-couleurs.gif: a GIF with neither a global nor a local colour table.
+- sans-couleurs.gif: a GIF with neither a global nor a local colour table;
+- grande.jpg: 24 megapixels, long enough to decode that a run can end meanwhile.
 
   make-photos.py FOLDER
 """
@@ -81,6 +82,8 @@ def main():
     table = 3 << ((drapeaux & 7) + 1) if drapeaux & 0x80 else 0
     with open(os.path.join(dossier, "sans-couleurs.gif"), "wb") as f:
         f.write(petit[:10] + bytes([drapeaux & 0x7F]) + petit[11:13] + petit[13 + table:])
+    subprocess.run(["convert", "-size", "6000x4000", "gradient:navy-orange", "-quality", "90",
+                    os.path.join(dossier, "grande.jpg")], check=True)
     os.remove(droite)
 
 

@@ -29,6 +29,9 @@ class Images {
   // proportions: the decoder may then decode fewer pixels than the picture
   // has, but never fewer than that box needs.
   virtual std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Taille> cadre) = 0;
+  // The file that the next call will likely ask for, with that box: a
+  // decoder may prepare it meanwhile. Nothing by default.
+  virtual void anticiper(std::wstring_view /*chemin*/, std::optional<Taille> /*cadre*/) {}
 };
 
 }  // namespace pixavue

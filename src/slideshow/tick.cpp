@@ -17,6 +17,12 @@ constexpr std::int16_t kTicksVidesAvantFin = 20;
 constexpr Couleur kNoir = Couleur::rgb(0x000000);
 constexpr Couleur kRouge = Couleur::rgb(0x0000FF);
 
+// The list's folder joined to a name with one "\\".
+std::wstring avec_separateur(std::wstring dossier) {
+  if (dossier.empty() || dossier.back() != L'\\') dossier += L'\\';
+  return dossier;
+}
+
 }  // namespace
 
 // Stopping and restarting the timer makes the next tick come one full
@@ -54,8 +60,7 @@ void frmVeille::Timer1_Timer() {
 
   if (IndexImage == NombreImages) IndexImage = 0;
 
-  std::wstring CheminImage = ListeFichiers.Path;
-  if (CheminImage.empty() || CheminImage.back() != L'\\') CheminImage += L'\\';
+  std::wstring CheminImage = avec_separateur(ListeFichiers.Path);
   if (IndexImage >= 0 && IndexImage < ListeFichiers.ListCount())
     CheminImage += ListeFichiers.List(IndexImage);
   else
@@ -98,6 +103,10 @@ void frmVeille::Timer1_Timer() {
 
   placer(Image1[1], travail, LargeurEcran, HauteurEcran);
   ++IndexImage;
+  // The next tick's file may be decoded meanwhile, for the box of this one.
+  const int suivante = IndexImage == NombreImages ? 0 : IndexImage;
+  if (suivante >= 0 && suivante < ListeFichiers.ListCount())
+    s_.images.anticiper(avec_separateur(ListeFichiers.Path) + ListeFichiers.List(suivante), cadre);
   verifier_son_fond();
 }
 

@@ -132,4 +132,37 @@ std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std:
   return icone ? decoder_icone(chemin, *octets) : decoder_metafichier(*octets, ppp_);
 }
 
+namespace {
+
+struct ImagesDuFil : Images {
+  explicit ImagesDuFil(double ppp) : images(ppp) {}
+  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Taille> cadre) override {
+    return images.charger(chemin, cadre);
+  }
+  InitialisationCom com{COINIT_MULTITHREADED};  // first made, last gone
+  ImagesWin32 images;
+};
+
+}  // namespace
+
+std::unique_ptr<Images> images_du_fil(double ppp) {
+  // Never ahead of the window's own work.
+  SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
+  return std::make_unique<ImagesDuFil>(ppp);
+}
+
+std::optional<EmpreinteFichier> empreinte_fichier(std::wstring_view chemin) {
+  PoigneeFichier fichier(CreateFileW(std::wstring(chemin).c_str(), FILE_READ_ATTRIBUTES,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
+                                     nullptr));
+  FILE_BASIC_INFO infos{};
+  LARGE_INTEGER taille{};
+  if (!fichier || !GetFileInformationByHandleEx(fichier.get(), FileBasicInfo, &infos, sizeof infos) ||
+      !GetFileSizeEx(fichier.get(), &taille))
+    return std::nullopt;
+  return EmpreinteFichier{static_cast<std::uint64_t>(taille.QuadPart),
+                          static_cast<std::uint64_t>(infos.LastWriteTime.QuadPart),
+                          static_cast<std::uint64_t>(infos.ChangeTime.QuadPart)};
+}
+
 }  // namespace pixavue::win32

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/images.h"
+#include "slideshow/images_anticipees.h"
 #include "slideshow/reechantillonnage.h"
 #include "slideshow/verification_gif.h"
 #include "win32/poignees.h"
@@ -86,10 +87,19 @@ class ImagesWin32 : public Images {
   Microsoft::WRL::ComPtr<IWICImagingFactory> wic_;
 };
 
+// The decoders of the worker that prepares the next picture, made on that
+// thread: COM for it, below-normal priority, its own imaging factory.
+std::unique_ptr<Images> images_du_fil(double points_par_pouce);
+// A file's size and last write; nothing when it can't be found.
+std::optional<EmpreinteFichier> empreinte_fichier(std::wstring_view chemin);
+
 // COM for the thread, for the life of the object.
 class InitialisationCom {
  public:
-  InitialisationCom() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  // A window's thread is a single-threaded apartment; a worker without a
+  // message loop joins the multithreaded one, where nothing waits on messages.
+  explicit InitialisationCom(DWORD modele = COINIT_APARTMENTTHREADED)
+      : ok_(SUCCEEDED(CoInitializeEx(nullptr, modele))) {}
   ~InitialisationCom() {
     if (ok_) CoUninitialize();
   }

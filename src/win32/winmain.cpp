@@ -21,7 +21,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   win32::EcranWin32 ecran;
   win32::FichiersWin32 fichiers;
   const double ppp = win32::points_par_pouce();
-  win32::ImagesWin32 images(ppp);
+  win32::ImagesWin32 images_ici(ppp);
+  ImagesAnticipees images(
+      images_ici, [ppp] { return win32::images_du_fil(ppp); }, win32::empreinte_fichier);
   win32::MoteurDirectShow media;
 
   win32::FenetreVeille fenetre(instance, ppp);

@@ -142,6 +142,10 @@ class FaussesImages : public Images {
     if (it == tailles.end()) return nullptr;
     return std::make_shared<FausseImage>(it->second);
   }
+  std::vector<std::pair<std::wstring, std::optional<Taille>>> anticipees;
+  void anticiper(std::wstring_view chemin, std::optional<Taille> cadre) override {
+    anticipees.emplace_back(chemin, cadre);
+  }
 };
 
 // Everything a screensaver window needs, faked, with a way to build one.

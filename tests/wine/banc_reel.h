@@ -41,8 +41,10 @@ class BancReel {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\PixavueSCR");
   }
 
-  // One tick as the window runs it, painted.
+  // One tick as the window runs it, painted. The picture prepared ahead is
+  // ready first, as a real interval leaves it time to be.
   void tick() {
+    images.attendre();
     veille.Timer1_Timer();
     fenetre.preparer_image();
     RedrawWindow(fenetre.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -63,7 +65,10 @@ class BancReel {
   ProcessusPleinEcran processus;
   win32::EcranWin32 ecran;
   win32::FichiersWin32 fichiers;
-  win32::ImagesWin32 images{win32::points_par_pouce()};
+  win32::ImagesWin32 images_ici{win32::points_par_pouce()};
+  // The picture prepared ahead, as the program has it.
+  ImagesAnticipees images{images_ici, [] { return win32::images_du_fil(win32::points_par_pouce()); },
+                          win32::empreinte_fichier};
   win32::MoteurDirectShow media;
   win32::FenetreVeille fenetre{GetModuleHandleW(nullptr), win32::points_par_pouce()};
   SonPartage son;  // after the window: a video stream's window lives in it

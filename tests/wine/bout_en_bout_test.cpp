@@ -207,6 +207,24 @@ TEST_F(BoutEnBout, TheTwentiethEmptyTickEndsTheRunWhileItsSoundPlays) {
   EXPECT_EQ(plein.code_de_sortie(), 0u);
 }
 
+TEST_F(BoutEnBout, TheRunEndsAtOnceWhileTheNextPictureIsBeingPrepared) {
+  test::DossierEssai dossier(L"pixavue grande");
+  CopyFileW(test::echantillon(L"carre.JPEG").c_str(), (dossier.chemin() + L"\\a.jpg").c_str(), FALSE);
+  CopyFileW(test::chemin_wine(PIXAVUE_PHOTOS, L"grande.jpg").c_str(), (dossier.chemin() + L"\\b.jpg").c_str(), FALSE);
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", dossier.chemin());
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"secondes", L"0");
+  magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"taille", L"0");  // 24 megapixels at full size
+  Lancement plein(L"/s");
+  HWND fenetre = plein.fenetre(L"frmVeille");
+  ASSERT_NE(fenetre, nullptr);
+  Sleep(1100);  // the first tick: a.jpg shows, b.jpg starts decoding
+  for (int i = 0; i < 6; ++i) PostMessageW(fenetre, WM_KEYDOWN, 'A', 0);
+  const auto debut = std::chrono::steady_clock::now();
+  ASSERT_TRUE(plein.fini_dans(5s));
+  EXPECT_LT(std::chrono::steady_clock::now() - debut, 500ms);
+  EXPECT_EQ(plein.code_de_sortie(), 0u);
+}
+
 TEST_F(BoutEnBout, TheSystemClosingTheWindowEndsTheRunWhileItsSoundPlays) {
   magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", test::echantillon(L""));
   magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"son", test::son_essai(L"video.avi"));

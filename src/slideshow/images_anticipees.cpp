@@ -1,0 +1,73 @@
+// The worker that prepares the next picture, and the hand-over to the tick.
+#include "slideshow/images_anticipees.h"
+
+#include <utility>
+
+namespace pixavue {
+
+ImagesAnticipees::ImagesAnticipees(Images& ici, Fabrique fabrique, Empreinte empreinte)
+    : ici_(ici), fabrique_(std::move(fabrique)), empreinte_(std::move(empreinte)) {}
+
+ImagesAnticipees::~ImagesAnticipees() {
+  {
+    std::lock_guard<std::mutex> verrou(mutex_);
+    fin_ = true;
+  }
+  signal_.notify_all();
+  if (fil_.joinable()) fil_.join();
+}
+
+std::shared_ptr<const Image> ImagesAnticipees::charger(std::wstring_view chemin, std::optional<Taille> cadre) {
+  const auto maintenant = empreinte_(chemin);
+  std::optional<Prete> prete;
+  {
+    std::lock_guard<std::mutex> verrou(mutex_);
+    prete.swap(prete_);  // used now or never: a later tick wants another file
+  }
+  if (prete && maintenant && prete->demande.chemin == chemin && prete->demande.cadre == cadre &&
+      prete->demande.empreinte == maintenant)
+    return std::move(prete->image);
+  return ici_.charger(chemin, cadre);
+}
+
+void ImagesAnticipees::anticiper(std::wstring_view chemin, std::optional<Taille> cadre) {
+  {
+    std::lock_guard<std::mutex> verrou(mutex_);
+    a_faire_ = Demande{std::wstring(chemin), cadre, std::nullopt};
+    prete_.reset();
+    if (!fil_.joinable()) fil_ = std::thread([this] { travailler(); });
+  }
+  signal_.notify_all();
+}
+
+void ImagesAnticipees::attendre() {
+  std::unique_lock<std::mutex> verrou(mutex_);
+  signal_.wait(verrou, [this] { return !a_faire_ && !occupe_; });
+}
+
+void ImagesAnticipees::travailler() {
+  std::unique_ptr<Images> images = fabrique_();
+  std::unique_lock<std::mutex> verrou(mutex_);
+  while (true) {
+    signal_.wait(verrou, [this] { return fin_ || a_faire_; });
+    if (fin_) break;
+    Demande demande = std::move(*a_faire_);
+    a_faire_.reset();
+    occupe_ = true;
+    verrou.unlock();
+
+    demande.empreinte = empreinte_(demande.chemin);
+    std::shared_ptr<const Image> image;
+    if (demande.empreinte && images) image = images->charger(demande.chemin, demande.cadre);
+
+    verrou.lock();
+    occupe_ = false;
+    // A newer request makes this one useless.
+    if (!a_faire_ && !fin_) prete_ = Prete{std::move(demande), std::move(image)};
+    signal_.notify_all();
+  }
+  verrou.unlock();
+  images.reset();  // on this thread, where it was made
+}
+
+}  // namespace pixavue
