@@ -53,10 +53,7 @@ frmOptions::frmOptions(Services services)
 
 // Music that plays stops with the program; the engine is let go first.
 void frmOptions::Form_Unload() {
-  if (s_.son.Lecteur) {
-    s_.son.Lecteur->nettoyer();
-    s_.son.Lecteur.reset();
-  }
+  s_.son.liberer();
   s_.processus.terminer();
 }
 

@@ -25,7 +25,7 @@ void frmVeille::Form_Unload() {
   // Undoes the full-screen start-up's one hiding; after a bare start it only
   // raises the display count, which is harmless.
   s_.ecran.afficher_curseur(true);
-  liberer_son_fond();
+  s_.son.liberer();
   s_.processus.terminer();
 }
 

@@ -84,7 +84,6 @@ class frmVeille {
   void preparer_plein_ecran();
   void demarrer_son_fond();
   void verifier_son_fond();
-  void liberer_son_fond();
   void afficher_erreur();
 
   Services s_;

@@ -39,13 +39,4 @@ void frmVeille::verifier_son_fond() {
   }
 }
 
-// Stops the sound and lets the engine go, before the program ends: its
-// threads must not be cut off in the middle of playing.
-void frmVeille::liberer_son_fond() {
-  SonPartage& son = s_.son;
-  if (!son.Lecteur) return;
-  son.Lecteur->nettoyer();
-  son.Lecteur.reset();
-}
-
 }  // namespace pixavue

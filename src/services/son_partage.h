@@ -14,6 +14,14 @@ struct SonPartage {
   std::unique_ptr<DirectShow> Lecteur;  // made by the window's load
   std::wstring FichierSon;              // the chosen or playing file; empty when none
   double DureeSon = 0;                  // seconds of the sound opened at start; 0 when none
+
+  // Stops the sound and lets the engine go, before the program ends: its
+  // threads must not be cut off in the middle of playing.
+  void liberer() {
+    if (!Lecteur) return;
+    Lecteur->nettoyer();
+    Lecteur.reset();
+  }
 };
 
 }  // namespace pixavue

@@ -50,7 +50,7 @@ void frmVeille::Timer1_Timer() {
     if (CompteurVide >= kTicksVidesAvantFin) {
       // The run ends without unloading the window, but the sound must not
       // outlive it.
-      liberer_son_fond();
+      s_.son.liberer();
       s_.processus.terminer();
       return;
     }

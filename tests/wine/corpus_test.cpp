@@ -11,12 +11,7 @@
 namespace pixavue::win32 {
 namespace {
 
-std::wstring corpus() {
-  std::string unix = PIXAVUE_CORPUS;
-  std::wstring chemin = L"Z:";
-  for (char c : unix) chemin += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-  return chemin;
-}
+std::wstring corpus() { return test::chemin_wine(PIXAVUE_CORPUS, L""); }
 
 TEST(Corpus, EveryFileShowsOrTakesTheErrorPathAndTheRunGoesOn) {
   test::BancReel banc{{L"dossier demarrage", corpus()}, {L"taille", L"2"}, {L"couleur fond", L"0"}};
