@@ -18,6 +18,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -62,21 +63,36 @@ class Pic {
   std::thread fil_;
 };
 
-// The fitted rectangle of a picture of that natural size, as the tick makes it.
-Controle ajuste(Taille naturelle) {
-  Controle c{.Width = naturelle.largeur, .Height = naturelle.hauteur};
-  ajuster(c, 1, kLargeur, kHauteur);
-  return c;
+constexpr Cadre kEcran{{kLargeur, kHauteur}};
+
+// The screen's back buffer, written once before the clock starts.
+win32::ImagePreparee& ecran() {
+  static win32::ImagePreparee e = [] {
+    win32::ImagePreparee p = win32::creer_dib(kLargeur, kHauteur);
+    std::memset(p.bits, 0, 4 * std::size_t(kLargeur) * kHauteur);
+    return p;
+  }();
+  return e;
 }
 
+// As the window does it: the picture's own bitmap when it was made for the
+// screen, else a bitmap prepared from it; then copied onto the screen.
 bool tick(const std::wstring& chemin, Images& images) {
-  auto image = images.charger(chemin, Taille{kLargeur, kHauteur});
+  auto image = images.charger(chemin, kEcran);
   if (!image) return false;
-  Controle c = ajuste(image->taille_naturelle());
-  const int l = static_cast<int>(c.Width + 0.5), h = static_cast<int>(c.Height + 0.5);
-  win32::ImagePreparee p = win32::creer_dib(l, h);
-  static_cast<const win32::ImageWin32&>(*image).preparer(l, h, {0, 0, l, h}, 0, p);
-  return p.bitmap.get() != nullptr;
+  const auto& a_montrer = static_cast<const win32::ImageWin32&>(*image);
+  const RectanglePixels r = rectangle_montre(image->taille_naturelle(), kEcran);
+  win32::ImagePreparee p;
+  HBITMAP source = a_montrer.telle_quelle(r.largeur, r.hauteur);
+  if (!source) {
+    p = win32::creer_dib(r.largeur, r.hauteur);
+    if (!p.bitmap) return false;
+    a_montrer.preparer(r.largeur, r.hauteur, {0, 0, r.largeur, r.hauteur}, 0, p);
+    source = p.bitmap.get();
+  }
+  win32::PoigneeDcMemoire vers(CreateCompatibleDC(nullptr)), depuis(CreateCompatibleDC(nullptr));
+  win32::Selection choisi_vers(vers.get(), ecran().bitmap.get()), choisi_depuis(depuis.get(), source);
+  return BitBlt(vers.get(), r.x, r.y, r.largeur, r.hauteur, depuis.get(), 0, 0, SRCCOPY) && GdiFlush();
 }
 
 bool ole(const std::wstring& chemin) {
@@ -92,8 +108,8 @@ bool ole(const std::wstring& chemin) {
   OLE_YSIZE_HIMETRIC hh = 0;
   image->get_Width(&lh);
   image->get_Height(&hh);
-  Controle c = ajuste({lh * 96.0 / 2540, hh * 96.0 / 2540});
-  const int l = static_cast<int>(c.Width + 0.5), h = static_cast<int>(c.Height + 0.5);
+  const RectanglePixels r = rectangle_montre({lh * 96.0 / 2540, hh * 96.0 / 2540}, kEcran);
+  const int l = r.largeur, h = r.hauteur;
   win32::ImagePreparee p = win32::creer_dib(l, h);
   win32::PoigneeDcMemoire dc(CreateCompatibleDC(nullptr));
   win32::Selection choisi(dc.get(), p.bitmap.get());
@@ -116,10 +132,11 @@ int wmain(int argc, wchar_t** argv) {
   // Ahead: the worker has prepared the picture before the clock starts.
   auto preparer = [&] {
     if (mode != L"ahead") return;
-    anticipees.anticiper(chemin, Taille{kLargeur, kHauteur});
+    anticipees.anticiper(chemin, kEcran);
     anticipees.attendre();
   };
 
+  ecran();  // the screen is there before the run
   const SIZE_T avant = engagee();
   SIZE_T pic = 0;
   std::vector<double> durees;

@@ -12,6 +12,13 @@ struct Taille {
   friend bool operator==(const Taille&, const Taille&) = default;
 };
 
+// The box a picture is fitted into: shrunk to it when larger, and also
+// enlarged to it when `agrandir`.
+struct Cadre : Taille {
+  bool agrandir = false;
+  friend bool operator==(const Cadre&, const Cadre&) = default;
+};
+
 // A decoded picture. Only the platform that made it can draw it.
 class Image {
  public:
@@ -19,19 +26,22 @@ class Image {
   // Pixels for raster pictures; for a metafile, its frame at the screen's
   // dots per inch.
   virtual Taille taille_naturelle() const = 0;
+  // The same picture already made at the `largeur` x `hauteur` pixels it will
+  // be shown at, with the same natural size; nothing when that gains nothing.
+  virtual std::shared_ptr<const Image> a_la_taille(int /*largeur*/, int /*hauteur*/) const { return nullptr; }
 };
 
 class Images {
  public:
   virtual ~Images() = default;
   // Nothing when the file can't be read or decoded. `cadre`, when given, is
-  // the largest box the picture will ever be shown in, keeping its
-  // proportions: the decoder may then decode fewer pixels than the picture
-  // has, but never fewer than that box needs.
-  virtual std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Taille> cadre) = 0;
+  // the box the picture will be fitted into, keeping its proportions: the
+  // decoder may then decode fewer pixels than the picture has, but never
+  // fewer than that box needs.
+  virtual std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Cadre> cadre) = 0;
   // The file that the next call will likely ask for, with that box: a
   // decoder may prepare it meanwhile. Nothing by default.
-  virtual void anticiper(std::wstring_view /*chemin*/, std::optional<Taille> /*cadre*/) {}
+  virtual void anticiper(std::wstring_view /*chemin*/, std::optional<Cadre> /*cadre*/) {}
 };
 
 }  // namespace pixavue

@@ -1,6 +1,7 @@
 // Fitting a picture to the screen by the size mode, and placing it centred.
 #include "slideshow/ajustement.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "settings/valeurs_texte.h"
@@ -54,6 +55,22 @@ void placer(Controle& affichee, const Controle& travail, std::int16_t W, std::in
   affichee.Stretch = true;
   affichee.Picture = travail.Picture;
   affichee.Visible = true;
+}
+
+RectanglePixels en_pixels(const Controle& c) {
+  const int x = static_cast<int>(std::lround(c.Left)), y = static_cast<int>(std::lround(c.Top));
+  return {x, y, std::max(1, static_cast<int>(std::lround(c.Left + c.Width)) - x),
+          std::max(1, static_cast<int>(std::lround(c.Top + c.Height)) - y)};
+}
+
+RectanglePixels rectangle_montre(Taille naturelle, const Cadre& cadre) {
+  const auto largeur = static_cast<std::int16_t>(cadre.largeur), hauteur = static_cast<std::int16_t>(cadre.hauteur);
+  Controle travail, affichee;
+  travail.Width = naturelle.largeur;
+  travail.Height = naturelle.hauteur;
+  ajuster(travail, cadre.agrandir ? 2 : 1, largeur, hauteur);
+  placer(affichee, travail, largeur, hauteur);
+  return en_pixels(affichee);
 }
 
 }  // namespace pixavue

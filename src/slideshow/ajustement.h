@@ -19,4 +19,15 @@ bool ajuster(Controle& image, std::int16_t mode, std::int16_t largeur_ecran, std
 // The display slot takes the work slot's size and picture, centred.
 void placer(Controle& affichee, const Controle& travail, std::int16_t largeur_ecran, std::int16_t hauteur_ecran);
 
+// Where a control meets the device pixels: a fractional rectangle is taken
+// at its nearest corners, and is never less than one pixel.
+struct RectanglePixels {
+  int x = 0, y = 0, largeur = 0, hauteur = 0;
+};
+RectanglePixels en_pixels(const Controle& controle);
+
+// The pixels a picture of that natural size takes on the screen once fitted
+// into `cadre` and placed, as a tick would fit and place it.
+RectanglePixels rectangle_montre(Taille naturelle, const Cadre& cadre);
+
 }  // namespace pixavue

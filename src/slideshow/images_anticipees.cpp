@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "slideshow/ajustement.h"
+
 namespace pixavue {
 
 ImagesAnticipees::ImagesAnticipees(Images& ici, Fabrique fabrique, Empreinte empreinte)
@@ -17,7 +19,7 @@ ImagesAnticipees::~ImagesAnticipees() {
   if (fil_.joinable()) fil_.join();
 }
 
-std::shared_ptr<const Image> ImagesAnticipees::charger(std::wstring_view chemin, std::optional<Taille> cadre) {
+std::shared_ptr<const Image> ImagesAnticipees::charger(std::wstring_view chemin, std::optional<Cadre> cadre) {
   const auto maintenant = empreinte_(chemin);
   std::optional<Prete> prete;
   {
@@ -30,7 +32,7 @@ std::shared_ptr<const Image> ImagesAnticipees::charger(std::wstring_view chemin,
   return ici_.charger(chemin, cadre);
 }
 
-void ImagesAnticipees::anticiper(std::wstring_view chemin, std::optional<Taille> cadre) {
+void ImagesAnticipees::anticiper(std::wstring_view chemin, std::optional<Cadre> cadre) {
   {
     std::lock_guard<std::mutex> verrou(mutex_);
     a_faire_ = Demande{std::wstring(chemin), cadre, std::nullopt};
@@ -59,6 +61,10 @@ void ImagesAnticipees::travailler() {
     demande.empreinte = empreinte_(demande.chemin);
     std::shared_ptr<const Image> image;
     if (demande.empreinte && images) image = images->charger(demande.chemin, demande.cadre);
+    if (image && demande.cadre) {
+      const RectanglePixels montre = rectangle_montre(image->taille_naturelle(), *demande.cadre);
+      if (auto exacte = image->a_la_taille(montre.largeur, montre.hauteur)) image = std::move(exacte);
+    }
 
     verrou.lock();
     occupe_ = false;

@@ -1,8 +1,9 @@
 // The next picture, prepared ahead: once a tick has shown its picture, the
-// next file is decoded and reduced on one worker thread, for the box that the
-// next tick will ask for. The next tick takes it when nothing about it has
-// changed (the file, its size and last write, the box), and decodes the file
-// itself otherwise: only the waiting moves.
+// next file is decoded on one worker thread and made at the very pixels that
+// the next tick will show it at, for the box that tick will ask for. The next
+// tick takes it when nothing about it has changed (the file, its size and
+// last write, the box), and decodes the file itself otherwise: only the
+// waiting moves.
 #pragma once
 
 #include <condition_variable>
@@ -39,15 +40,15 @@ class ImagesAnticipees : public Images {
   ImagesAnticipees(const ImagesAnticipees&) = delete;
   ImagesAnticipees& operator=(const ImagesAnticipees&) = delete;
 
-  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Taille> cadre) override;
-  void anticiper(std::wstring_view chemin, std::optional<Taille> cadre) override;
+  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Cadre> cadre) override;
+  void anticiper(std::wstring_view chemin, std::optional<Cadre> cadre) override;
   // Until the worker has nothing left to do: for tests and benchmarks.
   void attendre();
 
  private:
   struct Demande {
     std::wstring chemin;
-    std::optional<Taille> cadre;
+    std::optional<Cadre> cadre;
     std::optional<EmpreinteFichier> empreinte;  // taken before the decode
   };
   struct Prete {

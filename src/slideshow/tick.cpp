@@ -81,10 +81,10 @@ void frmVeille::Timer1_Timer() {
     travail.Width = naturelle.largeur;
     travail.Height = naturelle.hauteur;
   }
-  // Fitting only ever shrinks a picture into the screen in modes 1 and 2:
-  // the decoder need not make more pixels than the screen shows.
-  std::optional<Taille> cadre;
-  if (ModeTaille == 1 || ModeTaille == 2) cadre = Taille{double(LargeurEcran), double(HauteurEcran)};
+  // Modes 1 and 2 fit a picture into the screen: the decoder need not make
+  // more pixels than the screen shows.
+  std::optional<Cadre> cadre;
+  if (ModeTaille == 1 || ModeTaille == 2) cadre = Cadre{{double(LargeurEcran), double(HauteurEcran)}, ModeTaille == 2};
   if (auto image = s_.images.charger(CheminImage, cadre)) {
     Taille naturelle = image->taille_naturelle();
     travail.Picture = std::move(image);

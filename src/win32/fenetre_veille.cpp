@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "layouts/ressources.h"
+#include "slideshow/ajustement.h"
 #include "win32/classe_fenetre.h"
 
 namespace pixavue::win32 {
@@ -143,10 +144,7 @@ void FenetreVeille::preparer_image() {
   const auto* image = dynamic_cast<const ImageWin32*>(montree.Picture.get());
   RECT client;
   GetClientRect(hwnd_, &client);
-  // A fractional rectangle meets device pixels at its nearest corners.
-  const int x = static_cast<int>(std::lround(montree.Left)), y = static_cast<int>(std::lround(montree.Top));
-  const int largeur = std::max(1, static_cast<int>(std::lround(montree.Left + montree.Width)) - x);
-  const int hauteur = std::max(1, static_cast<int>(std::lround(montree.Top + montree.Height)) - y);
+  const auto [x, y, largeur, hauteur] = en_pixels(montree);
   // Only what the screen shows of it is made: a picture at its natural size
   // may be far larger than the screen.
   const int x0 = std::max(0, -x), y0 = std::max(0, -y);
@@ -155,14 +153,20 @@ void FenetreVeille::preparer_image() {
   if (!montree.Visible || !image || x1 <= x0 || y1 <= y0) {
     preparation_ = {};
     preparee_ = {};
+    telle_quelle_ = {};
     return;
   }
   Preparation voulue{image, x, y, largeur, hauteur, {x0, y0, x1 - x0, y1 - y0}, couleur_gdi(logique_->BackColor, 0)};
-  if (voulue == preparation_ && preparee_.bitmap) return;
+  if (voulue == preparation_ && (preparee_.bitmap || telle_quelle_.image)) return;
   preparee_ = {};  // the old one goes before the new one is made
-  preparee_ = creer_dib(x1 - x0, y1 - y0);
-  if (!preparee_.bitmap) return;
-  image->preparer(largeur, hauteur, voulue.partie, voulue.fond, preparee_);
+  telle_quelle_ = {};
+  if (HBITMAP bitmap = image->telle_quelle(largeur, hauteur)) {
+    telle_quelle_ = {montree.Picture, bitmap};
+  } else {
+    preparee_ = creer_dib(x1 - x0, y1 - y0);
+    if (!preparee_.bitmap) return;
+    image->preparer(largeur, hauteur, voulue.partie, voulue.fond, preparee_);
+  }
   preparation_ = voulue;
 }
 
@@ -192,11 +196,14 @@ void FenetreVeille::peindre(HDC dc, const RECT& client) {
   PoigneePinceau fond(CreateSolidBrush(couleur_gdi(logique_->BackColor, 0)));
   FillRect(memoire.get(), &client, fond.get());
 
-  if (preparee_.bitmap) {
+  // The prepared part, or the visible part of the picture's own bitmap.
+  const Zone& partie = preparation_.partie;
+  if (HBITMAP bitmap = preparee_.bitmap ? preparee_.bitmap.get() : telle_quelle_.bitmap) {
     PoigneeDcMemoire source(CreateCompatibleDC(dc));
-    Selection choisie(source.get(), preparee_.bitmap.get());
-    BitBlt(memoire.get(), preparation_.x + preparation_.partie.x0, preparation_.y + preparation_.partie.y0,
-           preparee_.largeur, preparee_.hauteur, source.get(), 0, 0, SRCCOPY);
+    Selection choisie(source.get(), bitmap);
+    const int depuis_x = preparee_.bitmap ? 0 : partie.x0, depuis_y = preparee_.bitmap ? 0 : partie.y0;
+    BitBlt(memoire.get(), preparation_.x + partie.x0, preparation_.y + partie.y0, partie.largeur, partie.hauteur,
+           source.get(), depuis_x, depuis_y, SRCCOPY);
   }
 
   SetBkMode(memoire.get(), TRANSPARENT);

@@ -75,7 +75,12 @@ class FenetreVeille : public Fenetre, public Minuterie {
     }
   };
   Preparation preparation_;
+  // Either a bitmap made for the screen, or the picture's own, held with it.
   ImagePreparee preparee_;
+  struct TelleQuelle {
+    std::shared_ptr<const Image> image;
+    HBITMAP bitmap = nullptr;
+  } telle_quelle_;
 };
 
 }  // namespace pixavue::win32

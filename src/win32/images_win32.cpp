@@ -75,29 +75,60 @@ static void composer(ImagePreparee& cible, COLORREF fond) {
   }
 }
 
-void ImageMatricielle::preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond, ImagePreparee& cible) const {
-  if (largeur == pixels_.largeur && hauteur == pixels_.hauteur) {
+// Scales the `fenetre` part of premultiplied pixels to `largeur` x `hauteur`
+// into `cible`.
+static void reduire_dans(const std::uint8_t* octets, int largeur_source, int hauteur_source, int largeur, int hauteur,
+                         Zone fenetre, ImagePreparee& cible) {
+  const std::size_t pas = 4 * static_cast<std::size_t>(largeur_source);
+  if (largeur == largeur_source && hauteur == hauteur_source) {
     // One to one: the visible rows are copied as they are.
     for (int y = 0; y < fenetre.hauteur; ++y)
-      std::memcpy(cible.bits + 4 * std::size_t(cible.largeur) * y,
-                  pixels_.octets.data() + 4 * (std::size_t(pixels_.largeur) * (y + fenetre.y0) + fenetre.x0),
+      std::memcpy(cible.bits + 4 * std::size_t(cible.largeur) * y, octets + pas * (y + fenetre.y0) + 4 * fenetre.x0,
                   4 * std::size_t(fenetre.largeur));
-    composer(cible, fond);
     return;
   }
-  Reechantillonneur r(pixels_.largeur, pixels_.hauteur, largeur, hauteur, fenetre, cible.bits,
+  Reechantillonneur r(largeur_source, hauteur_source, largeur, hauteur, fenetre, cible.bits,
                       4 * static_cast<std::ptrdiff_t>(cible.largeur));
-  for (int y = 0; y < pixels_.hauteur; ++y)
-    r.ajouter_ligne(pixels_.octets.data() + 4 * static_cast<std::size_t>(pixels_.largeur) * y);
+  for (int y = 0; y < hauteur_source; ++y) r.ajouter_ligne(octets + pas * y);
   r.terminer();
+}
+
+void ImageMatricielle::preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond, ImagePreparee& cible) const {
+  reduire_dans(pixels_.octets.data(), pixels_.largeur, pixels_.hauteur, largeur, hauteur, fenetre, cible);
   composer(cible, fond);
+}
+
+std::shared_ptr<const Image> ImageMatricielle::a_la_taille(int largeur, int hauteur) const {
+  if (largeur <= 0 || hauteur <= 0 || std::uint64_t(largeur) * std::uint64_t(hauteur) > kMaxPixelsDecodes)
+    return nullptr;
+  ImagePreparee dib = creer_dib(largeur, hauteur);
+  if (!dib.bitmap) return nullptr;
+  reduire_dans(pixels_.octets.data(), pixels_.largeur, pixels_.hauteur, largeur, hauteur, {0, 0, largeur, hauteur},
+               dib);
+  return std::make_shared<ImageAuPixelPres>(std::move(dib), naturelle_);
+}
+
+ImageAuPixelPres::ImageAuPixelPres(ImagePreparee pixels, Taille naturelle)
+    : pixels_(std::move(pixels)), opaque_(true), naturelle_(naturelle) {
+  const std::uint8_t* p = pixels_.bits;
+  for (std::size_t i = 0, n = std::size_t(pixels_.largeur) * pixels_.hauteur; i < n && opaque_; ++i, p += 4)
+    opaque_ = p[3] == 255;
+}
+
+void ImageAuPixelPres::preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond, ImagePreparee& cible) const {
+  reduire_dans(pixels_.bits, pixels_.largeur, pixels_.hauteur, largeur, hauteur, fenetre, cible);
+  composer(cible, fond);
+}
+
+HBITMAP ImageAuPixelPres::telle_quelle(int largeur, int hauteur) const {
+  return opaque_ && largeur == pixels_.largeur && hauteur == pixels_.hauteur ? pixels_.bitmap.get() : nullptr;
 }
 
 ImagesWin32::ImagesWin32(double ppp) : ppp_(ppp) {
   CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&wic_));
 }
 
-std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std::optional<Taille> cadre) {
+std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std::optional<Cadre> cadre) {
   PoigneeFichier fichier = ouvrir(chemin);
   if (!fichier) return nullptr;
   std::uint8_t entete[44] = {};
@@ -136,7 +167,7 @@ namespace {
 
 struct ImagesDuFil : Images {
   explicit ImagesDuFil(double ppp) : images(ppp) {}
-  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Taille> cadre) override {
+  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Cadre> cadre) override {
     return images.charger(chemin, cadre);
   }
   InitialisationCom com{COINIT_MULTITHREADED};  // first made, last gone

@@ -40,6 +40,9 @@ class ImageWin32 : public Image {
   // Draws the `fenetre` part of the picture scaled to `largeur` x `hauteur`,
   // over `fond`, into `cible` (of the window's size).
   virtual void preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond, ImagePreparee& cible) const = 0;
+  // The picture's own bitmap, when it already holds what `preparer` would
+  // make at that size over any background: the screen copies from it then.
+  virtual HBITMAP telle_quelle(int /*largeur*/, int /*hauteur*/) const { return nullptr; }
 };
 
 // A raster picture: its pixels, maybe decoded at a reduced scale, and the
@@ -49,10 +52,29 @@ class ImageMatricielle : public ImageWin32 {
   ImageMatricielle(Pixels pixels, Taille naturelle) : pixels_(std::move(pixels)), naturelle_(naturelle) {}
   Taille taille_naturelle() const override { return naturelle_; }
   void preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond, ImagePreparee& cible) const override;
+  // Made ahead at its shown size, in a bitmap of its own.
+  std::shared_ptr<const Image> a_la_taille(int largeur, int hauteur) const override;
   const Pixels& pixels() const { return pixels_; }
 
  private:
   Pixels pixels_;
+  Taille naturelle_;
+};
+
+// A raster picture made ahead at the very size it is shown at, in a bitmap
+// that the screen copies from when it is opaque: nothing is left to do at its
+// tick, where even writing a fresh bitmap of the screen's size costs a frame.
+class ImageAuPixelPres : public ImageWin32 {
+ public:
+  // Premultiplied pixels, not yet composed over any background.
+  ImageAuPixelPres(ImagePreparee pixels, Taille naturelle);
+  Taille taille_naturelle() const override { return naturelle_; }
+  void preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond, ImagePreparee& cible) const override;
+  HBITMAP telle_quelle(int largeur, int hauteur) const override;
+
+ private:
+  ImagePreparee pixels_;
+  bool opaque_;
   Taille naturelle_;
 };
 
@@ -80,7 +102,7 @@ class ImagesWin32 : public Images {
  public:
   explicit ImagesWin32(double points_par_pouce);
   // The format is told by the file's first bytes, never by its name.
-  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Taille> cadre) override;
+  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Cadre> cadre) override;
 
  private:
   double ppp_;

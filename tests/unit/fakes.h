@@ -122,11 +122,17 @@ class FausseFenetre : public Fenetre, public Minuterie {
 
 class FausseImage : public Image {
  public:
-  explicit FausseImage(Taille taille) : taille_(taille) {}
+  explicit FausseImage(Taille taille, std::pair<int, int> faite = {}) : taille_(taille), faite_(faite) {}
   Taille taille_naturelle() const override { return taille_; }
+  std::shared_ptr<const Image> a_la_taille(int largeur, int hauteur) const override {
+    return std::make_shared<FausseImage>(taille_, std::pair{largeur, hauteur});
+  }
+  // The pixels it was made at ahead of its tick; nothing when it wasn't.
+  std::pair<int, int> faite() const { return faite_; }
 
  private:
   Taille taille_;
+  std::pair<int, int> faite_;
 };
 
 // Pictures by path; a path it doesn't know fails to load.
@@ -134,16 +140,16 @@ class FaussesImages : public Images {
  public:
   std::map<std::wstring, Taille> tailles;
   std::vector<std::wstring> chargees;
-  std::vector<std::optional<Taille>> cadres;
-  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Taille> cadre) override {
+  std::vector<std::optional<Cadre>> cadres;
+  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Cadre> cadre) override {
     chargees.emplace_back(chemin);
     cadres.push_back(cadre);
     auto it = tailles.find(std::wstring(chemin));
     if (it == tailles.end()) return nullptr;
     return std::make_shared<FausseImage>(it->second);
   }
-  std::vector<std::pair<std::wstring, std::optional<Taille>>> anticipees;
-  void anticiper(std::wstring_view chemin, std::optional<Taille> cadre) override {
+  std::vector<std::pair<std::wstring, std::optional<Cadre>>> anticipees;
+  void anticiper(std::wstring_view chemin, std::optional<Cadre> cadre) override {
     anticipees.emplace_back(chemin, cadre);
   }
 };

@@ -14,7 +14,7 @@ namespace {
 // The worker's decoder hands its calls to one the test keeps.
 struct Relais : Images {
   explicit Relais(test::FaussesImages& vers) : vers(vers) {}
-  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Taille> cadre) override {
+  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Cadre> cadre) override {
     return vers.charger(chemin, cadre);
   }
   test::FaussesImages& vers;
@@ -31,7 +31,7 @@ struct Anticipation : ::testing::Test {
                             if (it == fichiers.end()) return std::nullopt;
                             return it->second;
                           }};
-  const Taille cadre{800, 600};
+  const Cadre cadre{{800, 600}};
 
   void SetUp() override {
     for (auto* decodeur : {&ici, &fil}) decodeur->tailles = {{L"D:\\a.jpg", {40, 30}}, {L"D:\\b.jpg", {30, 40}}};
@@ -40,7 +40,7 @@ struct Anticipation : ::testing::Test {
     std::lock_guard<std::mutex> verrou(mutex_fichiers);
     fichiers[chemin] = e;
   }
-  void preparer(const wchar_t* chemin, std::optional<Taille> pour) {
+  void preparer(const wchar_t* chemin, std::optional<Cadre> pour) {
     images.anticiper(chemin, pour);
     images.attendre();
   }
@@ -65,7 +65,10 @@ TEST_F(Anticipation, AnythingChangedMeansTheFileIsDecodedAgain) {
   images.charger(L"D:\\a.jpg", cadre);
 
   preparer(L"D:\\a.jpg", cadre);
-  images.charger(L"D:\\a.jpg", Taille{1024, 768});  // another screen or size mode
+  images.charger(L"D:\\a.jpg", Cadre{{1024, 768}});  // another screen
+
+  preparer(L"D:\\a.jpg", cadre);
+  images.charger(L"D:\\a.jpg", Cadre{{800, 600}, true});  // another size mode
 
   preparer(L"D:\\a.jpg", cadre);
   images.charger(L"D:\\b.jpg", cadre);  // another file
@@ -79,8 +82,8 @@ TEST_F(Anticipation, AnythingChangedMeansTheFileIsDecodedAgain) {
   ici.tailles.erase(L"D:\\a.jpg");
   EXPECT_EQ(images.charger(L"D:\\a.jpg", cadre), nullptr);  // the error path, as without it
 
-  EXPECT_EQ(ici.chargees,
-            (std::vector<std::wstring>{L"D:\\a.jpg", L"D:\\a.jpg", L"D:\\b.jpg", L"D:\\a.jpg", L"D:\\a.jpg"}));
+  EXPECT_EQ(ici.chargees, (std::vector<std::wstring>{L"D:\\a.jpg", L"D:\\a.jpg", L"D:\\a.jpg", L"D:\\b.jpg",
+                                                     L"D:\\a.jpg", L"D:\\a.jpg"}));
 }
 
 TEST_F(Anticipation, ANewerRequestReplacesAnOlderOne) {
@@ -89,6 +92,31 @@ TEST_F(Anticipation, ANewerRequestReplacesAnOlderOne) {
   images.attendre();
   EXPECT_EQ(images.charger(L"D:\\b.jpg", cadre)->taille_naturelle(), (Taille{30, 40}));
   EXPECT_TRUE(ici.chargees.empty());
+}
+
+// The tick then only copies it: the worker makes it at the pixels the
+// fitting gives, odd proportions and rounding included.
+TEST_F(Anticipation, ThePreparedPictureIsMadeAtTheSizeItIsShownAt) {
+  const struct {
+    Taille naturelle;
+    Cadre cadre;
+    std::pair<int, int> faite;
+  } cas[] = {
+      {{4000, 3000}, {{800, 600}}, {798, 600}},      // shrunk: 600 x 1.33
+      {{3000, 4000}, {{800, 600}}, {451, 600}},      // tall: 600 / 1.33, truncated
+      {{1000, 333}, {{800, 600}}, {800, 266}},       // wide: 800 / 3.0
+      {{40, 30}, {{800, 600}}, {40, 30}},            // fits: mode 1 leaves it
+      {{40, 30}, {{800, 600}, true}, {798, 600}},    // mode 2 enlarges it
+      {{333, 333}, {{800, 600}, true}, {600, 600}},  // square: the height first
+  };
+  for (const auto& c : cas) {
+    fil.tailles[L"D:\\a.jpg"] = c.naturelle;
+    preparer(L"D:\\a.jpg", c.cadre);
+    auto image = std::dynamic_pointer_cast<const test::FausseImage>(images.charger(L"D:\\a.jpg", c.cadre));
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->faite(), c.faite) << c.naturelle.largeur << "x" << c.naturelle.hauteur;
+    EXPECT_EQ(image->taille_naturelle(), c.naturelle);
+  }
 }
 
 TEST(AnticipationDuTick, TheTickAsksForTheNextFileWithItsOwnBox) {
@@ -101,9 +129,9 @@ TEST(AnticipationDuTick, TheTickAsksForTheNextFileWithItsOwnBox) {
   fenetre->Timer1_Timer();
   banc.magasin.poser(L"taille", L"0");  // natural size: no box
   fenetre->Timer1_Timer();
-  using Demande = std::pair<std::wstring, std::optional<Taille>>;
-  EXPECT_EQ(banc.images.anticipees, (std::vector<Demande>{{L"D:\\img\\b.bmp", Taille{800, 600}},
-                                                          {L"D:\\img\\a.bmp", Taille{800, 600}},
+  using Demande = std::pair<std::wstring, std::optional<Cadre>>;
+  EXPECT_EQ(banc.images.anticipees, (std::vector<Demande>{{L"D:\\img\\b.bmp", Cadre{{800, 600}}},
+                                                          {L"D:\\img\\a.bmp", Cadre{{800, 600}}},
                                                           {L"D:\\img\\b.bmp", std::nullopt}}));
 }
 

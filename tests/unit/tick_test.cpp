@@ -64,7 +64,7 @@ TEST_F(Tick, ShowsTheFittedPictureCentredOverItsColour) {
   EXPECT_EQ(fenetre.lblInfo.ForeColor, Couleur::rgb(0xFFFFFF));
   // Mode 1 may shrink it into the screen: the decoder is told the screen's size.
   ASSERT_EQ(banc.images.cadres.size(), 1u);
-  EXPECT_EQ(banc.images.cadres[0], (Taille{800, 600}));
+  EXPECT_EQ(banc.images.cadres[0], (Cadre{{800, 600}}));
 }
 
 TEST_F(Tick, AnEmptyListShowsItsMessageAndEndsOnTheTwentiethTick) {

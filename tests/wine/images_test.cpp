@@ -16,7 +16,7 @@ struct Images : ::testing::Test {
   InitialisationCom com;
   ImagesWin32 images{96};
 
-  std::shared_ptr<const ImageWin32> charger(const wchar_t* nom, std::optional<Taille> cadre = std::nullopt) {
+  std::shared_ptr<const ImageWin32> charger(const wchar_t* nom, std::optional<Cadre> cadre = std::nullopt) {
     return std::dynamic_pointer_cast<const ImageWin32>(images.charger(test::echantillon(nom), cadre));
   }
   // The picture prepared at that size over that background; its pixel (x, y).
@@ -56,7 +56,7 @@ TEST_F(Images, EveryTypeLoadsWithItsNaturalSize) {
 }
 
 TEST_F(Images, ALargeJpegIsDecodedAtTheScaleTheScreenNeeds) {
-  auto image = std::dynamic_pointer_cast<const ImageMatricielle>(charger(L"grand paysage.jpg", Taille{400, 300}));
+  auto image = std::dynamic_pointer_cast<const ImageMatricielle>(charger(L"grand paysage.jpg", Cadre{{400, 300}}));
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(image->taille_naturelle(), (Taille{1600, 1200}));
   // 400 / 1600 = 1/4, and a hundredth more for the ratio's rounding: 3/8.
@@ -74,7 +74,7 @@ TEST_F(Images, PhotosAreSeenTheWayUpTheyWereTaken) {
     return std::abs(GetRValue(c) - GetRValue(attendue)) < 40 && std::abs(GetGValue(c) - GetGValue(attendue)) < 40 &&
            std::abs(GetBValue(c) - GetBValue(attendue)) < 40;
   };
-  auto orientee = [&](const std::wstring& nom, std::optional<Taille> cadre = std::nullopt) {
+  auto orientee = [&](const std::wstring& nom, std::optional<Cadre> cadre = std::nullopt) {
     return std::dynamic_pointer_cast<const ImageWin32>(images.charger(test::chemin_wine(PIXAVUE_PHOTOS, nom), cadre));
   };
   const COLORREF rouge = RGB(255, 0, 0), vert = RGB(0, 255, 0), bleu = RGB(0, 0, 255), jaune = RGB(255, 255, 0);
@@ -90,7 +90,7 @@ TEST_F(Images, PhotosAreSeenTheWayUpTheyWereTaken) {
   // Decoded smaller for a box of half its size, the box read the picture's
   // way up: 1/2 and a hundredth, 5/8 of the stored 90 x 60, then turned.
   // Read the other way, the box would have allowed 3/8 (23 x 34).
-  auto petite = std::dynamic_pointer_cast<const ImageMatricielle>(orientee(L"o6.jpg", Taille{30, 45}));
+  auto petite = std::dynamic_pointer_cast<const ImageMatricielle>(orientee(L"o6.jpg", Cadre{{30, 45}}));
   ASSERT_NE(petite, nullptr);
   EXPECT_EQ(petite->pixels().largeur, 38);
   EXPECT_EQ(petite->pixels().hauteur, 57);
@@ -124,7 +124,7 @@ TEST_F(Images, APictureThatWouldNeedMoreThanTheBudgetIsRefusedFromItsHeaders) {
   GetProcessMemoryInfo(GetCurrentProcess(), &avant, sizeof avant);
   const auto debut = GetTickCount64();
   // 22,500 x 33,300, progressive: every coefficient would be kept, gigabytes.
-  EXPECT_EQ(images.charger(test::chemin_wine(PIXAVUE_PHOTOS, L"geant-progressif.jpg"), Taille{1920, 1080}), nullptr);
+  EXPECT_EQ(images.charger(test::chemin_wine(PIXAVUE_PHOTOS, L"geant-progressif.jpg"), Cadre{{1920, 1080}}), nullptr);
   EXPECT_LT(GetTickCount64() - debut, 2000u);
   GetProcessMemoryInfo(GetCurrentProcess(), &apres, sizeof apres);
   EXPECT_LT(apres.PeakPagefileUsage - avant.PeakPagefileUsage, SIZE_T{256} << 20);
@@ -147,7 +147,7 @@ TEST_F(Images, AGifIsItsLogicalScreenAndOneWithoutColoursIsRefused) {
 
 TEST_F(Images, PreparedPicturesShowTheirContent) {
   // The landscapes: a yellow sun high on the right, green hills below.
-  auto jpeg = charger(L"grand paysage.jpg", Taille{800, 600});
+  auto jpeg = charger(L"grand paysage.jpg", Cadre{{800, 600}});
   COLORREF soleil = pixel(*jpeg, 800, 600, 0, 560, 150);
   EXPECT_GT(GetRValue(soleil), 220);
   EXPECT_GT(GetGValue(soleil), 190);
