@@ -14,6 +14,7 @@ paquets=(
   gstreamer1.0-plugins-ugly gstreamer1.0-libav         # GStreamer: WAV, MP3, Windows Media audio
   gstreamer1.0-tools sox xdotool            # the sound tests: their files, a user's mouse
   chromium                                  # the help page, checked in a real browser
+  inkscape pstoedit                         # metafiles from writers other than Windows
 )
 
 manquants=()

@@ -1,15 +1,21 @@
 // Walks a metafile's whole record chain before any system playback sees it.
 // Playback engines have a long history of memory errors on malformed files,
-// so a file is played only when every record is whole and inside the file,
-// every count fits its record, every object index is in range, the end
-// record is there, and the picture stays within limits that keep a valid
-// but hostile file from freezing the slideshow.
+// so a file is played only when every record is whole and inside the file
+// and the end record is there. Within that chain, a record is played only
+// when the walk vouches for its contents: every count fits its record, every
+// object index is in range, every bitmap checks out, and the picture stays
+// within limits that keep a valid but hostile file from freezing the
+// slideshow. An enhanced metafile's other records are left out at playback,
+// so that one record a writer got wrong or the walk can't read doesn't cost
+// the whole picture; a Windows metafile, which the system converts whole,
+// is refused instead.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace pixavue {
 
@@ -32,6 +38,9 @@ struct MetafichierWindows {
 struct MetafichierAmeliore {
   std::int32_t gauche, haut, droite, bas;
   std::size_t taille;  // bytes, as the header gives them
+  // The records to leave out at playback, in ascending order, numbered from
+  // the header's 0.
+  std::vector<std::uint32_t> ecartes;
 };
 
 // Nothing when the file doesn't check out. A Windows metafile without the

@@ -9,10 +9,29 @@ namespace {
 
 using PoigneeMetafichier = Poignee<HENHMETAFILE, FermeturePar<HENHMETAFILE, DeleteEnhMetaFile>>;
 
+// Plays every record but those the walk left out, counted from the header's 0.
+struct Lecture {
+  const std::vector<std::uint32_t>& ecartes;
+  std::size_t prochain_ecarte = 0;
+  std::uint32_t numero = 0;
+};
+
+int CALLBACK jouer_enregistrement(HDC dc, HANDLETABLE* table, const ENHMETARECORD* enregistrement, int objets,
+                                  LPARAM donnees) {
+  auto& lecture = *reinterpret_cast<Lecture*>(donnees);
+  const std::uint32_t numero = lecture.numero++;
+  if (lecture.prochain_ecarte < lecture.ecartes.size() && lecture.ecartes[lecture.prochain_ecarte] == numero) {
+    ++lecture.prochain_ecarte;
+    return TRUE;
+  }
+  PlayEnhMetaFileRecord(dc, table, enregistrement, static_cast<UINT>(objets));
+  return TRUE;  // a record that fails to play doesn't end the picture
+}
+
 class ImageMetafichier : public ImageWin32 {
  public:
-  ImageMetafichier(PoigneeMetafichier metafichier, Taille naturelle)
-      : metafichier_(std::move(metafichier)), naturelle_(naturelle) {}
+  ImageMetafichier(PoigneeMetafichier metafichier, Taille naturelle, std::vector<std::uint32_t> ecartes = {})
+      : metafichier_(std::move(metafichier)), naturelle_(naturelle), ecartes_(std::move(ecartes)) {}
   Taille taille_naturelle() const override { return naturelle_; }
 
   void preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond, ImagePreparee& cible) const override {
@@ -23,7 +42,8 @@ class ImageMetafichier : public ImageWin32 {
     PoigneeGdi<HBRUSH> pinceau(CreateSolidBrush(fond));
     FillRect(dc.get(), &tout, pinceau.get());
     RECT rect{-fenetre.x0, -fenetre.y0, largeur - fenetre.x0, hauteur - fenetre.y0};
-    PlayEnhMetaFile(dc.get(), metafichier_.get(), &rect);
+    Lecture lecture{ecartes_};
+    EnumEnhMetaFile(dc.get(), metafichier_.get(), jouer_enregistrement, &lecture, &rect);
     GdiFlush();
     for (std::size_t i = 3; i < 4 * std::size_t(cible.largeur) * cible.hauteur; i += 4) cible.bits[i] = 255;
   }
@@ -31,6 +51,7 @@ class ImageMetafichier : public ImageWin32 {
  private:
   PoigneeMetafichier metafichier_;
   Taille naturelle_;
+  std::vector<std::uint32_t> ecartes_;
 };
 
 }  // namespace
@@ -53,7 +74,8 @@ std::shared_ptr<const Image> decoder_metafichier(std::span<const std::uint8_t> o
     // The frame is in hundredths of a millimetre.
     return std::make_shared<ImageMetafichier>(
         std::move(handle),
-        Taille{double(emf->droite - emf->gauche) * ppp / 2540.0, double(emf->bas - emf->haut) * ppp / 2540.0});
+        Taille{double(emf->droite - emf->gauche) * ppp / 2540.0, double(emf->bas - emf->haut) * ppp / 2540.0},
+        std::move(emf->ecartes));
   }
   return nullptr;
 }

@@ -13,6 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
   }
   if (auto emf = pixavue::verifier_emf(octets)) {
     if (emf->taille > taille || emf->droite <= emf->gauche || emf->bas <= emf->haut) std::abort();
+    // Records left out: never the header, each once, in order.
+    for (std::size_t i = 0; i < emf->ecartes.size(); ++i)
+      if (emf->ecartes[i] == 0 || (i > 0 && emf->ecartes[i] <= emf->ecartes[i - 1])) std::abort();
   }
   return 0;
 }
