@@ -127,7 +127,8 @@ int wmain(int argc, wchar_t** argv) {
   win32::InitialisationCom com;
   win32::ImagesWin32 ici(96);
   ImagesAnticipees anticipees(
-      ici, [] { return win32::images_du_fil(96); }, win32::empreinte_fichier);
+      ici, [](const std::atomic<bool>& abandon) { return win32::images_du_fil(96, abandon); },
+      win32::empreinte_fichier);
   Images& images = mode == L"ahead" ? static_cast<Images&>(anticipees) : ici;
   // Ahead: the worker has prepared the picture before the clock starts.
   auto preparer = [&] {

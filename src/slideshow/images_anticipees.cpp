@@ -15,6 +15,7 @@ ImagesAnticipees::~ImagesAnticipees() {
     std::lock_guard<std::mutex> verrou(mutex_);
     fin_ = true;
   }
+  abandon_ = true;
   signal_.notify_all();
   if (fil_.joinable()) fil_.join();
 }
@@ -48,7 +49,7 @@ void ImagesAnticipees::attendre() {
 }
 
 void ImagesAnticipees::travailler() {
-  std::unique_ptr<Images> images = fabrique_();
+  std::unique_ptr<Images> images = fabrique_(abandon_);
   std::unique_lock<std::mutex> verrou(mutex_);
   while (true) {
     signal_.wait(verrou, [this] { return fin_ || a_faire_; });

@@ -6,6 +6,7 @@
 // waiting moves.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -28,14 +29,15 @@ struct EmpreinteFichier {
 
 class ImagesAnticipees : public Images {
  public:
-  // The worker's own decoders, made on the worker thread itself.
-  using Fabrique = std::function<std::unique_ptr<Images>()>;
+  // The worker's own decoders, made on the worker thread itself; a decode
+  // under way gives up once `abandon` is set.
+  using Fabrique = std::function<std::unique_ptr<Images>(const std::atomic<bool>& abandon)>;
   // Nothing when the file can't be found.
   using Empreinte = std::function<std::optional<EmpreinteFichier>(std::wstring_view chemin)>;
 
   // `ici` decodes on the calling thread; not owned.
   ImagesAnticipees(Images& ici, Fabrique fabrique, Empreinte empreinte);
-  // Waits for a decode under way to end, then lets the worker go.
+  // Makes a decode under way give up, waits for it, then lets the worker go.
   ~ImagesAnticipees() override;
   ImagesAnticipees(const ImagesAnticipees&) = delete;
   ImagesAnticipees& operator=(const ImagesAnticipees&) = delete;
@@ -68,7 +70,8 @@ class ImagesAnticipees : public Images {
   std::optional<Demande> a_faire_;
   std::optional<Prete> prete_;
   bool occupe_ = false, fin_ = false;
-  std::thread fil_;  // started by the first request
+  std::atomic<bool> abandon_{false};  // read by the decoders without the mutex
+  std::thread fil_;                   // started by the first request
 };
 
 }  // namespace pixavue

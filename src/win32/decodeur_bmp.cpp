@@ -28,7 +28,8 @@ bool lire_a(HANDLE fichier, std::uint64_t position, std::uint8_t* tampon, std::s
 
 }  // namespace
 
-std::optional<std::shared_ptr<const Image>> decoder_bmp(HANDLE fichier, std::optional<Taille> cadre) {
+std::optional<std::shared_ptr<const Image>> decoder_bmp(HANDLE fichier, std::optional<Taille> cadre,
+                                                        const std::atomic<bool>& abandon) {
   LARGE_INTEGER taille;
   if (!GetFileSizeEx(fichier, &taille)) return nullptr;
   std::vector<std::uint8_t> debut(kOctetsEnteteBmp);
@@ -50,6 +51,7 @@ std::optional<std::shared_ptr<const Image>> decoder_bmp(HANDLE fichier, std::opt
 
   std::vector<std::uint8_t> bande(e.pas * kBande), ligne(4 * std::size_t(e.largeur));
   for (int y = 0; y < e.hauteur; y += kBande) {
+    if (abandon.load(std::memory_order_relaxed)) return nullptr;
     const int lignes = std::min(kBande, e.hauteur - y);
     // Rows are stored bottom first unless the height was negative.
     const int premiere = e.de_haut_en_bas ? y : e.hauteur - y - lignes;

@@ -28,12 +28,15 @@ struct Erreur {
 struct Source {
   jpeg_source_mgr mgr;
   HANDLE fichier;
+  const std::atomic<bool>* abandon;
   std::uint8_t tampon[64 * 1024];
 };
 
 void debut_source(j_decompress_ptr) {}
 boolean remplir(j_decompress_ptr info) {
   auto* s = reinterpret_cast<Source*>(info->src);
+  // A progressive picture is read whole before its first row comes out.
+  if (s->abandon->load(std::memory_order_relaxed)) info->err->error_exit(reinterpret_cast<j_common_ptr>(info));
   DWORD lus = 0;
   if (!ReadFile(s->fichier, s->tampon, sizeof s->tampon, &lus, nullptr) || lus == 0) {
     // A truncated file ends as libjpeg expects: with an end-of-image marker.
@@ -94,7 +97,7 @@ void cmyk_en_bgra(std::uint8_t* ligne, JDIMENSION largeur, bool inverse) {
 [[noreturn]] void sortir_en_erreur(j_common_ptr info) { std::longjmp(reinterpret_cast<Erreur*>(info->err)->retour, 1); }
 void taire(j_common_ptr) {}
 
-bool decoder(Decodage* d, HANDLE fichier, const std::optional<Taille>& cadre) {
+bool decoder(Decodage* d, HANDLE fichier, const std::optional<Taille>& cadre, const std::atomic<bool>& abandon) {
   d->info.err = jpeg_std_error(&d->erreur.mgr);
   d->erreur.mgr.error_exit = sortir_en_erreur;
   d->erreur.mgr.output_message = taire;
@@ -103,6 +106,7 @@ bool decoder(Decodage* d, HANDLE fichier, const std::optional<Taille>& cadre) {
   d->cree = true;
   d->source.mgr = {nullptr, 0, debut_source, remplir, sauter, jpeg_resync_to_restart, fin_source};
   d->source.fichier = fichier;
+  d->source.abandon = &abandon;
   d->info.src = &d->source.mgr;
   jpeg_save_markers(&d->info, JPEG_APP0 + 1, 0xFFFF);
   if (jpeg_read_header(&d->info, TRUE) != JPEG_HEADER_OK) return false;
@@ -133,7 +137,7 @@ bool decoder(Decodage* d, HANDLE fichier, const std::optional<Taille>& cadre) {
   d->pixels.octets.resize(4 * pixels);
   while (d->info.output_scanline < d->info.output_height) {
     JSAMPROW ligne = d->pixels.octets.data() + 4 * std::size_t{d->info.output_width} * d->info.output_scanline;
-    if (jpeg_read_scanlines(&d->info, &ligne, 1) != 1) return false;
+    if (abandon.load(std::memory_order_relaxed) || jpeg_read_scanlines(&d->info, &ligne, 1) != 1) return false;
     if (cmyk) cmyk_en_bgra(ligne, d->info.output_width, d->info.saw_Adobe_marker);
   }
   jpeg_finish_decompress(&d->info);
@@ -144,9 +148,10 @@ bool decoder(Decodage* d, HANDLE fichier, const std::optional<Taille>& cadre) {
 
 }  // namespace
 
-std::shared_ptr<const Image> decoder_jpeg(HANDLE fichier, std::optional<Taille> cadre) {
+std::shared_ptr<const Image> decoder_jpeg(HANDLE fichier, std::optional<Taille> cadre,
+                                          const std::atomic<bool>& abandon) {
   auto d = std::make_unique<Decodage>();
-  if (!decoder(d.get(), fichier, cadre)) return nullptr;
+  if (!decoder(d.get(), fichier, cadre, abandon)) return nullptr;
   Taille naturelle{double(d->info.image_width), double(d->info.image_height)};
   if (echange_les_cotes(d->orientation)) naturelle = {naturelle.hauteur, naturelle.largeur};
   return std::make_shared<ImageMatricielle>(std::move(d->pixels), naturelle);

@@ -20,7 +20,7 @@ constexpr UINT kBande = 64;  // rows decoded at a time
 // The first frame's pixels, reduced for the box as they are decoded, and
 // the frame's own size.
 std::shared_ptr<const ImageMatricielle> premiere_image(IWICImagingFactory* f, IWICBitmapDecoder* decodeur,
-                                                       std::optional<Taille> cadre) {
+                                                       std::optional<Taille> cadre, const std::atomic<bool>& abandon) {
   ComPtr<IWICBitmapFrameDecode> image;
   if (FAILED(decodeur->GetFrame(0, &image))) return nullptr;
   UINT largeur = 0, hauteur = 0;
@@ -47,6 +47,7 @@ std::shared_ptr<const ImageMatricielle> premiere_image(IWICImagingFactory* f, IW
                         {0, 0, pixels.largeur, pixels.hauteur}, pixels.octets.data(), 4 * pixels.largeur);
     std::vector<std::uint8_t> bande(std::size_t{pas} * kBande);
     for (UINT y = 0; y < hauteur; y += kBande) {
+      if (abandon.load(std::memory_order_relaxed)) return nullptr;
       const UINT lignes = std::min(kBande, hauteur - y);
       WICRect zone{0, static_cast<INT>(y), static_cast<INT>(largeur), static_cast<INT>(lignes)};
       if (FAILED(conversion->CopyPixels(&zone, pas, pas * lignes, bande.data()))) return nullptr;
@@ -59,17 +60,19 @@ std::shared_ptr<const ImageMatricielle> premiere_image(IWICImagingFactory* f, IW
 
 }  // namespace
 
-std::shared_ptr<const Image> decoder_wic(IWICImagingFactory* f, std::wstring_view chemin, std::optional<Taille> cadre) {
+std::shared_ptr<const Image> decoder_wic(IWICImagingFactory* f, std::wstring_view chemin, std::optional<Taille> cadre,
+                                         const std::atomic<bool>& abandon) {
   if (!f) return nullptr;
   ComPtr<IWICBitmapDecoder> decodeur;
   if (FAILED(f->CreateDecoderFromFilename(std::wstring(chemin).c_str(), nullptr, GENERIC_READ,
                                           WICDecodeMetadataCacheOnDemand, &decodeur)))
     return nullptr;
-  return premiere_image(f, decodeur.Get(), cadre);
+  return premiere_image(f, decodeur.Get(), cadre, abandon);
 }
 
 std::shared_ptr<const Image> decoder_gif(IWICImagingFactory* f, std::span<const std::uint8_t> octets,
-                                         const StructureGif& gif, std::optional<Taille> cadre) {
+                                         const StructureGif& gif, std::optional<Taille> cadre,
+                                         const std::atomic<bool>& abandon) {
   ComPtr<IWICStream> flux;
   ComPtr<IWICBitmapDecoder> decodeur;
   if (!f || FAILED(f->CreateStream(&flux)) ||
@@ -80,11 +83,11 @@ std::shared_ptr<const Image> decoder_gif(IWICImagingFactory* f, std::span<const 
   if (std::uint64_t(gif.largeur_ecran) * gif.hauteur_ecran > kMaxPixelsDecodes) return nullptr;
   const bool seule =
       gif.gauche == 0 && gif.haut == 0 && gif.largeur == gif.largeur_ecran && gif.hauteur == gif.hauteur_ecran;
-  if (seule) return premiere_image(f, decodeur.Get(), cadre);
+  if (seule) return premiere_image(f, decodeur.Get(), cadre, abandon);
 
   // A frame smaller than its screen, or offset on it: the picture is the
   // screen, transparent but for the frame at its place.
-  auto image = premiere_image(f, decodeur.Get(), std::nullopt);
+  auto image = premiere_image(f, decodeur.Get(), std::nullopt, abandon);
   if (!image) return nullptr;
   const Pixels& cadre_gif = image->pixels();
   if (cadre_gif.largeur == gif.largeur_ecran && cadre_gif.hauteur == gif.hauteur_ecran)

@@ -124,7 +124,12 @@ HBITMAP ImageAuPixelPres::telle_quelle(int largeur, int hauteur) const {
   return opaque_ && largeur == pixels_.largeur && hauteur == pixels_.hauteur ? pixels_.bitmap.get() : nullptr;
 }
 
-ImagesWin32::ImagesWin32(double ppp) : ppp_(ppp) {
+namespace {
+const std::atomic<bool> kJamaisAbandonne{false};
+}  // namespace
+
+ImagesWin32::ImagesWin32(double ppp, const std::atomic<bool>* abandon)
+    : ppp_(ppp), abandon_(abandon ? *abandon : kJamaisAbandonne) {
   CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&wic_));
 }
 
@@ -138,18 +143,18 @@ std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std:
   SetFilePointer(fichier.get(), 0, nullptr, FILE_BEGIN);
 
   // Photos and bitmaps can be large: they are read as they are decoded.
-  if (commence_par(e, {0xFF, 0xD8, 0xFF})) return decoder_jpeg(fichier.get(), cadre);
+  if (commence_par(e, {0xFF, 0xD8, 0xFF})) return decoder_jpeg(fichier.get(), cadre, abandon_);
   if (commence_par(e, {'B', 'M'})) {
-    if (auto image = decoder_bmp(fichier.get(), cadre)) return *image;
+    if (auto image = decoder_bmp(fichier.get(), cadre, abandon_)) return *image;
     fichier.reset();
-    return decoder_wic(wic_.Get(), chemin, cadre);
+    return decoder_wic(wic_.Get(), chemin, cadre, abandon_);
   }
   // No GIF reaches the system's decoder before its walk has checked it out.
   if (commence_par(e, {'G', 'I', 'F', '8'})) {
     auto octets = lire_fichier(fichier.get());
     fichier.reset();
     const auto gif = octets ? verifier_gif(*octets) : std::nullopt;
-    return gif ? decoder_gif(wic_.Get(), *octets, *gif, cadre) : nullptr;
+    return gif ? decoder_gif(wic_.Get(), *octets, *gif, cadre, abandon_) : nullptr;
   }
   const bool wmf = commence_par(e, {0xD7, 0xCD, 0xC6, 0x9A});
   const bool emf = lus == 44 && commence_par(e, {0x01, 0x00, 0x00, 0x00}) && e[40] == ' ' && e[41] == 'E' &&
@@ -166,7 +171,7 @@ std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std:
 namespace {
 
 struct ImagesDuFil : Images {
-  explicit ImagesDuFil(double ppp) : images(ppp) {}
+  ImagesDuFil(double ppp, const std::atomic<bool>& abandon) : images(ppp, &abandon) {}
   std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Cadre> cadre) override {
     return images.charger(chemin, cadre);
   }
@@ -176,10 +181,10 @@ struct ImagesDuFil : Images {
 
 }  // namespace
 
-std::unique_ptr<Images> images_du_fil(double ppp) {
+std::unique_ptr<Images> images_du_fil(double ppp, const std::atomic<bool>& abandon) {
   // Never ahead of the window's own work.
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
-  return std::make_unique<ImagesDuFil>(ppp);
+  return std::make_unique<ImagesDuFil>(ppp, abandon);
 }
 
 std::optional<EmpreinteFichier> empreinte_fichier(std::wstring_view chemin) {

@@ -6,6 +6,7 @@
 #include <wincodec.h>
 #include <wrl/client.h>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -85,33 +86,39 @@ struct Reduction {
 };
 Reduction reduction_pour(double largeur, double hauteur, const std::optional<Taille>& cadre);
 
-// The decoders, one a family of formats; nothing on any failure.
-std::shared_ptr<const Image> decoder_jpeg(HANDLE fichier, std::optional<Taille> cadre);
+// The decoders, one a family of formats; nothing on any failure. The long
+// ones give up, between reads and between rows, once `abandon` is set.
+std::shared_ptr<const Image> decoder_jpeg(HANDLE fichier, std::optional<Taille> cadre,
+                                          const std::atomic<bool>& abandon);
 // Nothing when the bitmap is not one of the forms it reads.
-std::optional<std::shared_ptr<const Image>> decoder_bmp(HANDLE fichier, std::optional<Taille> cadre);
+std::optional<std::shared_ptr<const Image>> decoder_bmp(HANDLE fichier, std::optional<Taille> cadre,
+                                                        const std::atomic<bool>& abandon);
 std::shared_ptr<const Image> decoder_wic(IWICImagingFactory* fabrique, std::wstring_view chemin,
-                                         std::optional<Taille> cadre);
+                                         std::optional<Taille> cadre, const std::atomic<bool>& abandon);
 // A GIF whose walk checked out, from those very bytes.
 std::shared_ptr<const Image> decoder_gif(IWICImagingFactory* fabrique, std::span<const std::uint8_t> octets,
-                                         const StructureGif& gif, std::optional<Taille> cadre);
+                                         const StructureGif& gif, std::optional<Taille> cadre,
+                                         const std::atomic<bool>& abandon);
 std::shared_ptr<const Image> decoder_icone(std::wstring_view chemin, std::span<const std::uint8_t> octets);
 std::shared_ptr<const Image> decoder_metafichier(std::span<const std::uint8_t> octets, double points_par_pouce);
 
 // Needs COM initialised on the calling thread for as long as it lives.
 class ImagesWin32 : public Images {
  public:
-  explicit ImagesWin32(double points_par_pouce);
+  // `abandon`, when given, makes a decode under way give up once set.
+  explicit ImagesWin32(double points_par_pouce, const std::atomic<bool>* abandon = nullptr);
   // The format is told by the file's first bytes, never by its name.
   std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Cadre> cadre) override;
 
  private:
   double ppp_;
+  const std::atomic<bool>& abandon_;
   Microsoft::WRL::ComPtr<IWICImagingFactory> wic_;
 };
 
 // The decoders of the worker that prepares the next picture, made on that
 // thread: COM for it, below-normal priority, its own imaging factory.
-std::unique_ptr<Images> images_du_fil(double points_par_pouce);
+std::unique_ptr<Images> images_du_fil(double points_par_pouce, const std::atomic<bool>& abandon);
 // A file's size and last write; nothing when it can't be found.
 std::optional<EmpreinteFichier> empreinte_fichier(std::wstring_view chemin);
 

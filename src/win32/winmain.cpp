@@ -23,7 +23,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const double ppp = win32::points_par_pouce();
   win32::ImagesWin32 images_ici(ppp);
   ImagesAnticipees images(
-      images_ici, [ppp] { return win32::images_du_fil(ppp); }, win32::empreinte_fichier);
+      images_ici, [ppp](const std::atomic<bool>& abandon) { return win32::images_du_fil(ppp, abandon); },
+      win32::empreinte_fichier);
   win32::MoteurDirectShow media;
 
   win32::FenetreVeille fenetre(instance, ppp);

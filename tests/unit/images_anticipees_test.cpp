@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
+#include <thread>
 
 #include "fakes.h"
 
@@ -24,7 +26,7 @@ struct Anticipation : ::testing::Test {
   test::FaussesImages ici, fil;
   std::map<std::wstring, EmpreinteFichier> fichiers{{L"D:\\a.jpg", {100, 1}}, {L"D:\\b.jpg", {200, 1}}};
   std::mutex mutex_fichiers;  // the worker reads them too
-  ImagesAnticipees images{ici, [this] { return std::make_unique<Relais>(fil); },
+  ImagesAnticipees images{ici, [this](const std::atomic<bool>&) { return std::make_unique<Relais>(fil); },
                           [this](std::wstring_view chemin) -> std::optional<EmpreinteFichier> {
                             std::lock_guard<std::mutex> verrou(mutex_fichiers);
                             auto it = fichiers.find(std::wstring(chemin));
@@ -133,6 +135,33 @@ TEST(AnticipationDuTick, TheTickAsksForTheNextFileWithItsOwnBox) {
   EXPECT_EQ(banc.images.anticipees, (std::vector<Demande>{{L"D:\\img\\b.bmp", Cadre{{800, 600}}},
                                                           {L"D:\\img\\a.bmp", Cadre{{800, 600}}},
                                                           {L"D:\\img\\b.bmp", std::nullopt}}));
+}
+
+// A run that ends doesn't wait for the decode under way: the worker's
+// decoder is told to give up.
+TEST(AnticipationAbandon, ARunThatEndsMakesTheDecodeUnderWayGiveUp) {
+  struct Lent : Images {
+    Lent(const std::atomic<bool>& abandon, std::atomic<bool>& commence, std::atomic<bool>& vu)
+        : abandon(abandon), commence(commence), vu(vu) {}
+    std::shared_ptr<const Image> charger(std::wstring_view, std::optional<Cadre>) override {
+      commence = true;
+      for (int i = 0; i < 5000 && !abandon; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      vu = abandon.load();
+      return nullptr;
+    }
+    const std::atomic<bool>& abandon;
+    std::atomic<bool>&commence, &vu;
+  };
+  test::FaussesImages ici;
+  std::atomic<bool> commence{false}, vu{false};
+  {
+    ImagesAnticipees images{
+        ici, [&](const std::atomic<bool>& abandon) { return std::make_unique<Lent>(abandon, commence, vu); },
+        [](std::wstring_view) { return std::optional<EmpreinteFichier>(EmpreinteFichier{}); }};
+    images.anticiper(L"D:\\a.jpg", std::nullopt);
+    while (!commence) std::this_thread::yield();
+  }
+  EXPECT_TRUE(vu);
 }
 
 }  // namespace

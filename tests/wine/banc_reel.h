@@ -67,8 +67,10 @@ class BancReel {
   win32::FichiersWin32 fichiers;
   win32::ImagesWin32 images_ici{win32::points_par_pouce()};
   // The picture prepared ahead, as the program has it.
-  ImagesAnticipees images{images_ici, [] { return win32::images_du_fil(win32::points_par_pouce()); },
-                          win32::empreinte_fichier};
+  ImagesAnticipees images{
+      images_ici,
+      [](const std::atomic<bool>& abandon) { return win32::images_du_fil(win32::points_par_pouce(), abandon); },
+      win32::empreinte_fichier};
   win32::MoteurDirectShow media;
   win32::FenetreVeille fenetre{GetModuleHandleW(nullptr), win32::points_par_pouce()};
   SonPartage son;  // after the window: a video stream's window lives in it

@@ -171,5 +171,19 @@ TEST_F(Images, PreparedPicturesShowTheirContent) {
   EXPECT_EQ(disque, RGB(0xFF, 0xCC, 0x00));
 }
 
+// The worker's decoders give up once a run has ended: every long decode
+// looks at the flag between reads or rows.
+TEST_F(Images, EveryLongDecodeGivesUpOnceAbandoned) {
+  std::atomic<bool> abandon{false};
+  ImagesWin32 fil(96, &abandon);
+  const Cadre petit{{10, 10}};  // reduced as decoded, a band at a time
+  for (const wchar_t* nom : {L"grand paysage.jpg", L"colline.bmp", L"vallee.gif", L"bande.dib"}) {
+    abandon = false;
+    EXPECT_NE(fil.charger(test::echantillon(nom), petit), nullptr) << nom;
+    abandon = true;
+    EXPECT_EQ(fil.charger(test::echantillon(nom), petit), nullptr) << nom;
+  }
+}
+
 }  // namespace
 }  // namespace pixavue::win32
