@@ -451,6 +451,12 @@ LRESULT FenetreOptions::traiter(UINT message, WPARAM wparam, LPARAM lparam) {
       if (logique_) appeler([&] { logique_->Form_Unload(); });
       DestroyWindow(hwnd_);
       return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;  // a logoff is never held up
+    case WM_ENDSESSION:
+      // The session ends without a close request: it is one all the same.
+      if (wparam) SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

@@ -117,6 +117,12 @@ LRESULT FenetreVeille::traiter(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       logique_->Form_Unload();
       return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;  // a logoff is never held up
+    case WM_ENDSESSION:
+      // The session ends without a close request: the run ends as on one.
+      if (wparam) logique_->Form_Unload();
+      return 0;
     case WM_SETCURSOR:
       if (LOWORD(lparam) == HTCLIENT) {
         POINT point;

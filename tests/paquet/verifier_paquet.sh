@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The release package: a ZIP of Pixavue.scr, its help page and LISEZMOI.txt;
-# the program stripped, unpacked, under 1 MB, its symbols kept apart.
+# the program stripped, unpacked, under 1 MB, its symbols kept apart, and
+# importing nothing that keeps the system awake.
 #   verifier_paquet.sh BUILD_FOLDER OBJDUMP VERSION
 set -euo pipefail
 construction=$1 objdump=$2 version=$3
@@ -22,5 +23,10 @@ sections=$("$objdump" -h "$scr/Pixavue.scr")
 grep -q '\.debug_' <<<"$sections" && echec "Pixavue.scr carries debug sections"
 grep -qi 'upx' <<<"$sections" && echec "Pixavue.scr is packed"
 grep -q '\.gnu_debuglink' <<<"$sections" || echec "Pixavue.scr doesn't name its symbol file"
+# Never keeps the display or the system awake: the power settings still turn
+# the screen off during a run.
+importes=$("$objdump" -p "$scr/Pixavue.scr")
+grep -qE 'SetThreadExecutionState|PowerSetRequest|PowerCreateRequest' <<<"$importes" &&
+  echec "Pixavue.scr asks the system to stay awake"
 "$objdump" -h Pixavue.scr.debug | grep -q '\.debug_line' || echec "the symbols lack line numbers"
 echo "PASSED: $zip, Pixavue.scr $taille bytes"

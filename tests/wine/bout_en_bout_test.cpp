@@ -225,16 +225,31 @@ TEST_F(BoutEnBout, TheRunEndsAtOnceWhileTheNextPictureIsBeingPrepared) {
   EXPECT_EQ(plein.code_de_sortie(), 0u);
 }
 
-TEST_F(BoutEnBout, TheSystemClosingTheWindowEndsTheRunWhileItsSoundPlays) {
+// The system closing the window, and the user logging off, which sends no
+// close: both end the run, and the settings dialog, with code 0.
+TEST_F(BoutEnBout, TheSystemClosingTheWindowOrTheSessionEndsTheRunWhileItsSoundPlays) {
   magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", test::echantillon(L""));
   magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"son", test::son_essai(L"video.avi"));
-  Lancement plein(L"/s");
-  HWND fenetre = plein.fenetre(L"frmVeille");
-  ASSERT_NE(fenetre, nullptr);
-  Sleep(1500);
-  PostMessageW(fenetre, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(plein.fini_dans(5s));
-  EXPECT_EQ(plein.code_de_sortie(), 0u);
+  const struct { const wchar_t *argument, *classe; } fenetres[] = {{L"/s", L"frmVeille"}, {L"/c", L"frmOptions"}};
+  for (const auto& f : fenetres)
+    for (const bool deconnexion : {false, true}) {
+      SCOPED_TRACE(testing::Message() << f.argument << (deconnexion ? L", logoff" : L", close"));
+      Lancement lancement(f.argument);
+      HWND fenetre = lancement.fenetre(f.classe);
+      ASSERT_NE(fenetre, nullptr);
+      Sleep(1500);
+      if (deconnexion) {
+        DWORD_PTR accord = 0;
+        ASSERT_TRUE(
+            SendMessageTimeoutW(fenetre, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 2000, &accord));
+        EXPECT_EQ(accord, TRUE);  // never in the way
+        SendMessageTimeoutW(fenetre, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 2000, nullptr);
+      } else {
+        PostMessageW(fenetre, WM_CLOSE, 0, 0);
+      }
+      ASSERT_TRUE(lancement.fini_dans(5s));
+      EXPECT_EQ(lancement.code_de_sortie(), 0u);
+    }
 }
 
 TEST_F(BoutEnBout, ASecondCopyBesideARunningOneEndsAtOnceWritingNothing) {
