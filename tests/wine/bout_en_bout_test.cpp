@@ -45,17 +45,23 @@ class Lancement {
     GetExitCodeProcess(infos_.hProcess, &code);
     return code;
   }
-  // The program's visible top-level window of that class, once it shows.
-  HWND fenetre(const wchar_t* classe, std::chrono::milliseconds delai = 20s) const {
+  // The program's visible top-level window of that class, once it shows;
+  // with `boites_ok`, the message boxes on its way are answered OK.
+  HWND fenetre(const wchar_t* classe, std::chrono::milliseconds delai = 20s, bool boites_ok = false) const {
     auto fin = std::chrono::steady_clock::now() + delai;
     while (std::chrono::steady_clock::now() < fin) {
-      HWND trouvee = nullptr;
-      while ((trouvee = FindWindowExW(nullptr, trouvee, classe, nullptr))) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(trouvee, &pid);
-        if (pid == infos_.dwProcessId && IsWindowVisible(trouvee)) return trouvee;
-      }
+      if (HWND trouvee = a_lui(classe)) return trouvee;
+      if (HWND boite = boites_ok ? a_lui(L"#32770") : nullptr) PostMessageW(boite, WM_COMMAND, IDOK, 0);
       if (fini_dans(50ms)) return nullptr;
+    }
+    return nullptr;
+  }
+  HWND a_lui(const wchar_t* classe) const {
+    HWND trouvee = nullptr;
+    while ((trouvee = FindWindowExW(nullptr, trouvee, classe, nullptr))) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(trouvee, &pid);
+      if (pid == infos_.dwProcessId && IsWindowVisible(trouvee)) return trouvee;
     }
     return nullptr;
   }
@@ -360,6 +366,34 @@ TEST_F(BoutEnBout, TheRealTimerShowsTheFirstPictureCentredAfterOneSecond) {
   ReleaseDC(nullptr, ecran);
   for (int i = 0; i < 6; ++i) PostMessageW(plein.fenetre(L"frmVeille"), WM_KEYDOWN, 'A', 0);
   EXPECT_TRUE(plein.fini_dans(10s));
+}
+
+// Every key holding the same hostile text, through the real registry: the
+// full-screen run ticks on and the dialog opens, both close with code 0, and
+// a key keeps its text unless it was empty, when it takes its default.
+TEST_F(BoutEnBout, EveryKeyHoldingHostileTextStillRunsAndKeepsIt) {
+  const wchar_t* cles[] = {L"dossier demarrage", L"secondes",     L"chemin fichier", L"type fichier",
+                           L"couleur fond",      L"informations", L"taille",         L"son"};
+  std::wstring controle;
+  for (wchar_t c = 1; c < 32; ++c) controle += c;
+  const std::wstring valeurs[] = {
+      L"",      L"   ",           L"abc", L"-1", L"99999999999", L"1e308", L"4.5", std::wstring(10'000, L'7'),
+      controle, L"写真 фото صورة"};
+  for (const std::wstring& valeur : valeurs)
+    for (const auto& [argument, classe] : {std::pair{L"/s", L"frmVeille"}, std::pair{L"/c", L"frmOptions"}}) {
+      SCOPED_TRACE(testing::Message() << argument << L" with " << valeur.substr(0, 12));
+      SetUp();
+      for (const wchar_t* cle : cles) magasin.ecrire_parametre(L"PixavueSCR", L"parametres", cle, valeur);
+      Lancement lancement(argument);
+      HWND fenetre = lancement.fenetre(classe, 20s, true);  // a folder without pictures has its box
+      ASSERT_NE(fenetre, nullptr);
+      EXPECT_FALSE(lancement.fini_dans(1500ms));  // a tick or more, or the dialog's load, survived
+      PostMessageW(fenetre, WM_CLOSE, 0, 0);
+      ASSERT_TRUE(lancement.fini_dans(5s));
+      EXPECT_EQ(lancement.code_de_sortie(), 0u);
+      if (valeur.empty()) continue;
+      for (const wchar_t* cle : cles) EXPECT_EQ(lire(cle), valeur) << cle;
+    }
 }
 
 }  // namespace
