@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "slideshow/verification_icone.h"
+#include "win32/chemin_long.h"
 #include "win32/images_win32.h"
 
 namespace pixavue::win32 {
@@ -35,7 +36,7 @@ std::shared_ptr<const Image> decoder_icone(std::wstring_view chemin, std::span<c
   if (!verifier_icone(octets)) return nullptr;
   const UINT genre = octets[2] == 2 ? IMAGE_CURSOR : IMAGE_ICON;
   PoigneeCurseur icone(
-      static_cast<HICON>(LoadImageW(nullptr, std::wstring(chemin).c_str(), genre, 0, 0, LR_LOADFROMFILE)));
+      static_cast<HICON>(LoadImageW(nullptr, chemin_long(chemin).c_str(), genre, 0, 0, LR_LOADFROMFILE)));
   if (!icone) return nullptr;
   auto taille = taille_icone(icone.get());
   if (!taille || taille->cx <= 0 || taille->cy <= 0 || taille->cx > 1024 || taille->cy > 1024) return nullptr;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "win32/chemin_long.h"
 #include "win32/images_win32.h"
 
 namespace pixavue::win32 {
@@ -64,7 +65,7 @@ std::shared_ptr<const Image> decoder_wic(IWICImagingFactory* f, std::wstring_vie
                                          const std::atomic<bool>& abandon) {
   if (!f) return nullptr;
   ComPtr<IWICBitmapDecoder> decodeur;
-  if (FAILED(f->CreateDecoderFromFilename(std::wstring(chemin).c_str(), nullptr, GENERIC_READ,
+  if (FAILED(f->CreateDecoderFromFilename(chemin_long(chemin).c_str(), nullptr, GENERIC_READ,
                                           WICDecodeMetadataCacheOnDemand, &decodeur)))
     return nullptr;
   return premiere_image(f, decodeur.Get(), cadre, abandon);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "win32/chemin_long.h"
 #include "win32/poignees.h"
 
 namespace pixavue::win32 {
@@ -19,7 +20,7 @@ std::wstring FichiersWin32::dossier_windows() {
 
 std::optional<std::vector<std::wstring>> FichiersWin32::fichiers_du_dossier(std::wstring_view dossier) {
   if (dossier.empty()) return std::nullopt;
-  std::wstring chemin(dossier);
+  std::wstring chemin = chemin_long(dossier);
   DWORD attributs = GetFileAttributesW(chemin.c_str());
   if (attributs == INVALID_FILE_ATTRIBUTES || !(attributs & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
   if (chemin.back() != L'\\' && chemin.back() != L'/') chemin += L'\\';
@@ -50,7 +51,7 @@ int FichiersWin32::comparer_noms(std::wstring_view a, std::wstring_view b) {
 }
 
 bool FichiersWin32::existe(std::wstring_view chemin, Recherche quoi) {
-  const std::wstring texte(chemin);
+  const std::wstring texte = chemin_long(chemin);
   if (quoi == Recherche::dossier) {
     // The attributes of exactly that path: a wildcard names no folder.
     if (texte.find_first_of(L"*?") != std::wstring::npos) return false;

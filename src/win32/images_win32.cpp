@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "win32/chemin_long.h"
+
 namespace pixavue::win32 {
 namespace {
 
@@ -13,7 +15,7 @@ namespace {
 constexpr std::uint64_t kMaxOctetsFichier = 64ull << 20;
 
 PoigneeFichier ouvrir(std::wstring_view chemin) {
-  return PoigneeFichier(CreateFileW(std::wstring(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  return PoigneeFichier(CreateFileW(chemin_long(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                     FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
 }
 
@@ -188,7 +190,7 @@ std::unique_ptr<Images> images_du_fil(double ppp, const std::atomic<bool>& aband
 }
 
 std::optional<EmpreinteFichier> empreinte_fichier(std::wstring_view chemin) {
-  PoigneeFichier fichier(CreateFileW(std::wstring(chemin).c_str(), FILE_READ_ATTRIBUTES,
+  PoigneeFichier fichier(CreateFileW(chemin_long(chemin).c_str(), FILE_READ_ATTRIBUTES,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
                                      nullptr));
   FILE_BASIC_INFO infos{};

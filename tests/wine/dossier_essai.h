@@ -2,7 +2,6 @@
 #pragma once
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -34,12 +33,28 @@ class DossierEssai {
 
  private:
   void supprimer() {
-    std::wstring double_zero = chemin_ + L'\0';
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = double_zero.c_str();
-    op.fFlags = FOF_NO_UI;
-    SHFileOperationW(&op);
+    if (chemin_.size() > 3 && chemin_[1] == L':') supprimer_arbre(LR"(\\?\)" + chemin_);
+  }
+  // Depth first, in the long form: the shell's own deletion, given a tree
+  // deeper than the classic limit, went on to delete the current folder.
+  static void supprimer_arbre(const std::wstring& dossier) {
+    WIN32_FIND_DATAW trouve;
+    HANDLE recherche = FindFirstFileW((dossier + L"\\*").c_str(), &trouve);
+    if (recherche != INVALID_HANDLE_VALUE) {
+      do {
+        const std::wstring nom = trouve.cFileName;
+        if (nom == L"." || nom == L"..") continue;
+        const std::wstring chemin = dossier + L"\\" + nom;
+        if (trouve.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+          supprimer_arbre(chemin);
+        } else {
+          SetFileAttributesW(chemin.c_str(), FILE_ATTRIBUTE_NORMAL);
+          DeleteFileW(chemin.c_str());
+        }
+      } while (FindNextFileW(recherche, &trouve));
+      FindClose(recherche);
+    }
+    RemoveDirectoryW(dossier.c_str());
   }
   std::wstring chemin_;
 };

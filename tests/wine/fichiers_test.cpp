@@ -4,6 +4,7 @@
 
 #include "banc_reel.h"
 #include "dossier_essai.h"
+#include "win32/chemin_long.h"
 
 namespace pixavue::win32 {
 namespace {
@@ -72,6 +73,17 @@ TEST(Fichiers, AFullScreenStartUpListsMatchingFilesSortedWithoutRegardToCase) {
   EXPECT_EQ(banc.veille.LargeurEcran, GetSystemMetrics(SM_CXSCREEN));
   EXPECT_EQ(banc.veille.HauteurEcran, GetSystemMetrics(SM_CYSCREEN));
   EXPECT_EQ(banc.magasin.lire_parametre(L"PixavueSCR", L"parametres", L"taille"), L"1");
+}
+
+// Short paths pass as they are; long ones take their long form, made from
+// the full path, since the system reads that form without normalising it.
+TEST(CheminLong, OnlyLongPathsTakeTheLongFormFromTheirFullPath) {
+  EXPECT_EQ(chemin_long(L"C:\\images\\a.bmp"), L"C:\\images\\a.bmp");
+  const std::wstring long_nom(300, L'n');
+  EXPECT_EQ(chemin_long(L"C:\\images\\" + long_nom), L"\\\\?\\C:\\images\\" + long_nom);
+  EXPECT_EQ(chemin_long(L"C:/images/autres/../" + long_nom), L"\\\\?\\C:\\images\\" + long_nom);
+  EXPECT_EQ(chemin_long(L"\\\\serveur\\partage\\" + long_nom), L"\\\\?\\UNC\\serveur\\partage\\" + long_nom);
+  EXPECT_EQ(chemin_long(L"\\\\?\\C:\\" + long_nom), L"\\\\?\\C:\\" + long_nom);
 }
 
 }  // namespace
