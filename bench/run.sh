@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# The tick benchmark: generated photos (6000 x 4000 and 4000 x 3000 JPEG at
+# The benchmarks, in two tables.
+# The tick: generated photos (6000 x 4000 and 4000 x 3000 JPEG at
 # quality 90, a 1920 x 1080 JPEG, a large BMP, a GIF) fitted in mode 1 to a
 # 1920 x 1080 screen. For each: milliseconds a tick (median of 5), the peak
 # memory a tick adds, the same when the picture was prepared ahead (the time
 # from the tick to the pixels; the memory with the preparation), the plain
 # path (OLE picture loader at full size, then a scaled draw), and native
 # djpeg at the same scale as the limit.
+# Then start-up (process creation to the first painted frame of "/s" and of
+# "/c", against a minimal Win32 program opening one window), the processor
+# time of a run with a 5-second interval, ticks included, and the start-up's
+# listing of 10,000 and 100,000 files against FindFirstFileW alone.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 source "$racine/scripts/environment.sh"
@@ -13,7 +18,8 @@ source "$racine/scripts/environment.sh"
 dpkg-query -W -f='${Status}' libjpeg-turbo-progs 2>/dev/null | grep -q 'install ok installed' ||
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends libjpeg-turbo-progs >/dev/null
 "$racine/scripts/build.sh" win64
-cmake --build "$racine/build/win64" --target bench_tick >/dev/null
+cmake --build "$racine/build/win64" --target Pixavue bench_tick bench_demarrage bench_dossier fenetre_minimale \
+  >/dev/null
 
 dossier="$racine/build/bench"
 mkdir -p "$dossier"
@@ -33,7 +39,12 @@ photo anime-1600x1200.gif 1600 1200 -colors 256
 assurer_affichage
 export WINEPREFIX="$racine/build/win64/wineprefix"
 trap_ajouter "wineserver -k >/dev/null 2>&1 || true"
-banc() { "$racine/scripts/wine-run.sh" "$WINEPREFIX" "$racine/build/win64/bench/bench_tick.exe" "$@" 2>/dev/null; }
+lancer() {
+  local programme=$1
+  shift
+  "$racine/scripts/wine-run.sh" "$WINEPREFIX" "$racine/build/win64/bench/$programme.exe" "$@" 2>/dev/null | tr -d '\r'
+}
+banc() { lancer bench_tick "$@"; }
 
 # djpeg at the scale the tick chooses: the smallest eighth that covers the fit.
 echelle_djpeg() {
@@ -74,3 +85,45 @@ for f in photo-6000x4000.jpg photo-4000x3000.jpg photo-1920x1080.jpg grande-4000
     "$ole_ms" "$ole_mb" "$djpeg_ms" "$ratio_djpeg" "$ratio_ole"
 done
 echo "screen frame 1920 x 1080 x 4 bytes = 7.9 MB; a tick may add 3 frames = 23.7 MB"
+
+# Start-up, idle and folder scale, each beside its yardstick measured in the
+# same run.
+python3 "$racine/scripts/make-folders.py" "$dossier/dossiers" "$racine/samples/colline.bmp" 10000 100000
+w() { winepath -w "$1" 2>/dev/null; }
+scr=$(w "$racine/build/win64/Pixavue.scr")
+reglage() { wine reg add 'HKCU\Software\PixavueSCR\parametres' /v "$1" /d "$2" /f >/dev/null 2>&1; }
+reglage "dossier demarrage" "$(w "$racine/samples")"
+reglage secondes 5
+reglage taille 1
+reglage son ""
+# Idle: the processor time of a full-screen run with a 5-second interval over
+# 30 seconds (six ticks included), read from the system's accounting of the
+# process, in hundredths of a second.
+"$racine/scripts/wine-run.sh" "$WINEPREFIX" "$racine/build/win64/Pixavue.scr" /s >/dev/null 2>&1 &
+sleep 3
+pid=$(pgrep -nx Pixavue.scr)
+processeur() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+debut=$(processeur)
+sleep 30
+fin=$(processeur)
+kill "$pid" 2>/dev/null || true
+wait 2>/dev/null || true
+repos=$(awk -v c="$((fin - debut))" -v t="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", 100 * c / t / 30}')
+minimale=$(lancer bench_demarrage "$(w "$racine/build/win64/bench/fenetre_minimale.exe")")
+demarrage_s=$(lancer bench_demarrage "$scr" /s)
+demarrage_c=$(lancer bench_demarrage "$scr" /c)
+read -r liste_10k seul_10k _ < <(lancer bench_dossier "$(w "$dossier/dossiers/10000")")
+read -r liste_100k seul_100k _ < <(lancer bench_dossier "$(w "$dossier/dossiers/100000")")
+
+echo
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+printf '%-34s %10s %12s %8s  %s\n' measure ours yardstick ratio target
+printf '%-34s %10s %12s %8s  %s\n' 'start-up "/s", ms to first frame' "$demarrage_s" "$minimale" \
+  "$(ratio "$demarrage_s" "$minimale")" "ratio <= 1.5 (yardstick: one window)"
+printf '%-34s %10s %12s %8s  %s\n' 'start-up "/c", ms to first frame' "$demarrage_c" "$minimale" \
+  "$(ratio "$demarrage_c" "$minimale")" "ratio <= 1.5"
+printf '%-34s %10s %12s %8s  %s\n' 'idle, % of a core (ticks included)' "$repos" - - "< 0.5"
+printf '%-34s %10s %12s %8s  %s\n' 'listing 10,000 files, ms' "$liste_10k" "$seul_10k" \
+  "$(ratio "$liste_10k" "$seul_10k")" "ratio <= 1.3 (yardstick: FindFirstFileW alone)"
+printf '%-34s %10s %12s %8s  %s\n' 'listing 100,000 files, ms' "$liste_100k" "$seul_100k" \
+  "$(ratio "$liste_100k" "$seul_100k")" "ratio <= 1.3"

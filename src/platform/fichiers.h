@@ -23,9 +23,10 @@ class Fichiers {
   // Names (no folder) of the plain files of a folder, in no set order;
   // sub-folders are left out. Nothing when the folder can't be read.
   virtual std::optional<std::vector<std::wstring>> fichiers_du_dossier(std::wstring_view dossier) = 0;
-  // Orders two names as the system's file lists do: by the user's locale,
-  // without regard to case. Negative, 0 or positive.
-  virtual int comparer_noms(std::wstring_view a, std::wstring_view b) = 0;
+  // A name's sort key: bytes whose order is the order of the system's file
+  // lists, by the user's locale, without regard to case. Made once a name,
+  // so that sorting a large folder compares bytes and never asks the system.
+  virtual std::string cle_de_tri(std::wstring_view nom) = 0;
   // A directory search for the path finds at least one entry of that kind.
   virtual bool existe(std::wstring_view chemin, Recherche quoi) = 0;
   // The process's working folder.

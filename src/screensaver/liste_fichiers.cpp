@@ -2,6 +2,7 @@
 #include "screensaver/liste_fichiers.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace pixavue {
 namespace {
@@ -52,14 +53,15 @@ void ListeFichiers::Refresh(Fichiers& fichiers) {
   noms_.clear();
   auto trouves = fichiers.fichiers_du_dossier(Path);
   if (!trouves) return;
+  // Each name's sort key is made once. Names the system holds equal are then
+  // ordered by their characters, so that the order never depends on how the
+  // folder was read.
+  std::vector<std::pair<std::string, std::wstring>> tries;
   for (auto& nom : *trouves)
-    if (correspond_au_motif(nom, Pattern)) noms_.push_back(std::move(nom));
-  // Names the system holds equal are then ordered by their characters, so
-  // that the order never depends on how the folder was read.
-  std::sort(noms_.begin(), noms_.end(), [&fichiers](const std::wstring& a, const std::wstring& b) {
-    const int ordre = fichiers.comparer_noms(a, b);
-    return ordre != 0 ? ordre < 0 : a < b;
-  });
+    if (correspond_au_motif(nom, Pattern)) tries.emplace_back(fichiers.cle_de_tri(nom), std::move(nom));
+  std::sort(tries.begin(), tries.end());
+  noms_.reserve(tries.size());
+  for (auto& [cle, nom] : tries) noms_.push_back(std::move(nom));
 }
 
 }  // namespace pixavue

@@ -15,8 +15,10 @@ void frmVeille::demarrer_son_fond() {
   // Made whether or not a sound will play: the unload releases it.
   son.Lecteur = std::make_unique<DirectShow>(s_.media);
 
-  const bool sortie_audio = s_.media.sorties_audio() > 0;
   const bool son_choisi = !parametres_.lire(cle::son).empty();
+  // The audio outputs are counted only for a chosen sound: counting them
+  // loads the system's audio driver, a moment of the start-up for nothing.
+  const bool sortie_audio = son_choisi && s_.media.sorties_audio() > 0;
   if (!(sortie_audio && son_choisi)) return;
   son.FichierSon = parametres_.lire(cle::son);
   // A video stream goes to the picture box, which is never shown. A size

@@ -285,10 +285,17 @@ void FenetreOptions::actualiser(const ControleDialogue& c) {
     const bool liste = genre == Genre::liste;
     const UINT compter = liste ? LB_GETCOUNT : CB_GETCOUNT, vider = liste ? LB_RESETCONTENT : CB_RESETCONTENT;
     const UINT ajouter = liste ? LB_ADDSTRING : CB_ADDSTRING, choisir = liste ? LB_SETCURSEL : CB_SETCURSEL;
-    if (SendMessageW(h, compter, 0, 0) != c.ListCount()) {
+    // Items only ever come one more at a time, or all go: the control is
+    // emptied when it holds more than the list, and takes only the new ones
+    // otherwise (adding the whole list again on every item made filling a
+    // list of 60 take most of the dialog's start).
+    LRESULT deja = SendMessageW(h, compter, 0, 0);
+    if (deja < 0 || deja > c.ListCount()) {
       SendMessageW(h, vider, 0, 0);
-      for (const auto& element : c.elements()) SendMessageW(h, ajouter, 0, reinterpret_cast<LPARAM>(element.c_str()));
+      deja = 0;
     }
+    for (int i = static_cast<int>(deja); i < c.ListCount(); ++i)
+      SendMessageW(h, ajouter, 0, reinterpret_cast<LPARAM>(c.elements()[static_cast<std::size_t>(i)].c_str()));
     SendMessageW(h, choisir, static_cast<WPARAM>(c.ListIndex()), 0);
   }
   if (c.BackColor().source == Couleur::Source::valeur) {

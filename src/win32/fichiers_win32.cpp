@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "win32/chemin_long.h"
 #include "win32/poignees.h"
 
@@ -42,12 +44,16 @@ std::optional<std::vector<std::wstring>> FichiersWin32::fichiers_du_dossier(std:
   return noms;
 }
 
-int FichiersWin32::comparer_noms(std::wstring_view a, std::wstring_view b) {
-  const int ordre =
-      CompareStringEx(LOCALE_NAME_USER_DEFAULT, LINGUISTIC_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
-                      static_cast<int>(b.size()), nullptr, nullptr, 0);
-  if (ordre == 0) return a.compare(b);  // a failing call still gives some order
-  return ordre - CSTR_EQUAL;
+std::string FichiersWin32::cle_de_tri(std::wstring_view nom) {
+  constexpr DWORD kDrapeaux = LCMAP_SORTKEY | LINGUISTIC_IGNORECASE;
+  const int n = static_cast<int>(nom.size());
+  const int taille = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kDrapeaux, nom.data(), n, nullptr, 0, nullptr, nullptr, 0);
+  std::string cle(static_cast<std::size_t>(std::max(taille, 0)), '\0');
+  // A failing call leaves an empty key: the names' characters order them then.
+  if (taille <= 0 || LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kDrapeaux, nom.data(), n,
+                                   reinterpret_cast<LPWSTR>(cle.data()), taille, nullptr, nullptr, 0) != taille)
+    return {};
+  return cle;
 }
 
 bool FichiersWin32::existe(std::wstring_view chemin, Recherche quoi) {

@@ -131,8 +131,13 @@ const std::atomic<bool> kJamaisAbandonne{false};
 }  // namespace
 
 ImagesWin32::ImagesWin32(double ppp, const std::atomic<bool>* abandon)
-    : ppp_(ppp), abandon_(abandon ? *abandon : kJamaisAbandonne) {
-  CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&wic_));
+    : ppp_(ppp), abandon_(abandon ? *abandon : kJamaisAbandonne) {}
+
+// Made at the first picture that needs it, never at start-up: loading the
+// imaging component takes longer than opening the window.
+IWICImagingFactory* ImagesWin32::wic() {
+  if (!wic_) CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&wic_));
+  return wic_.Get();
 }
 
 std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std::optional<Cadre> cadre) {
@@ -149,14 +154,14 @@ std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std:
   if (commence_par(e, {'B', 'M'})) {
     if (auto image = decoder_bmp(fichier.get(), cadre, abandon_)) return *image;
     fichier.reset();
-    return decoder_wic(wic_.Get(), chemin, cadre, abandon_);
+    return decoder_wic(wic(), chemin, cadre, abandon_);
   }
   // No GIF reaches the system's decoder before its walk has checked it out.
   if (commence_par(e, {'G', 'I', 'F', '8'})) {
     auto octets = lire_fichier(fichier.get());
     fichier.reset();
     const auto gif = octets ? verifier_gif(*octets) : std::nullopt;
-    return gif ? decoder_gif(wic_.Get(), *octets, *gif, cadre, abandon_) : nullptr;
+    return gif ? decoder_gif(wic(), *octets, *gif, cadre, abandon_) : nullptr;
   }
   const bool wmf = commence_par(e, {0xD7, 0xCD, 0xC6, 0x9A});
   const bool emf = lus == 44 && commence_par(e, {0x01, 0x00, 0x00, 0x00}) && e[40] == ' ' && e[41] == 'E' &&

@@ -113,6 +113,7 @@ class ImagesWin32 : public Images {
  private:
   double ppp_;
   const std::atomic<bool>& abandon_;
+  IWICImagingFactory* wic();
   Microsoft::WRL::ComPtr<IWICImagingFactory> wic_;
 };
 

@@ -92,11 +92,13 @@ class FauxFichiers : public Fichiers {
     return it->second;
   }
   // ASCII letters without regard to case: the system's locale is not faked.
-  int comparer_noms(std::wstring_view a, std::wstring_view b) override {
-    auto plier = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; };
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
-      if (plier(a[i]) != plier(b[i])) return plier(a[i]) < plier(b[i]) ? -1 : 1;
-    return static_cast<int>(a.size() > b.size()) - static_cast<int>(a.size() < b.size());
+  std::string cle_de_tri(std::wstring_view nom) override {
+    std::string cle;
+    for (wchar_t c : nom) {
+      const auto plie = static_cast<std::uint32_t>(c >= L'A' && c <= L'Z' ? c + 32 : c);
+      for (int octet = 3; octet >= 0; --octet) cle += static_cast<char>((plie >> (8 * octet)) & 0xFF);
+    }
+    return cle;
   }
 };
 

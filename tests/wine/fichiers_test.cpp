@@ -2,6 +2,11 @@
 // the real window in-process, reading the real registry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "banc_reel.h"
 #include "dossier_essai.h"
 #include "win32/chemin_long.h"
@@ -84,6 +89,26 @@ TEST(CheminLong, OnlyLongPathsTakeTheLongFormFromTheirFullPath) {
   EXPECT_EQ(chemin_long(L"C:/images/autres/../" + long_nom), L"\\\\?\\C:\\images\\" + long_nom);
   EXPECT_EQ(chemin_long(L"\\\\serveur\\partage\\" + long_nom), L"\\\\?\\UNC\\serveur\\partage\\" + long_nom);
   EXPECT_EQ(chemin_long(L"\\\\?\\C:\\" + long_nom), L"\\\\?\\C:\\" + long_nom);
+}
+
+// Sort keys order names exactly as the system compares them: by the user's
+// locale, without regard to case.
+TEST(CleDeTri, KeysOrderNamesAsTheSystemComparesThem) {
+  std::vector<std::wstring> noms = {L"b.bmp",     L"B.bmp",  L"a.bmp",  L"A10.bmp", L"a2.bmp",   L"é.bmp",
+                                    L"e.bmp",     L"f.bmp",  L"_x.bmp", L"-y.bmp",  L"写真.bmp", L"Zèbre.jpg",
+                                    L"zebre.jpg", L"ça.gif", L"ß.bmp",  L"ss.bmp",  L"1.bmp",    L"10.bmp"};
+  FichiersWin32 fichiers;
+  auto selon_le_systeme = noms, selon_les_cles = noms;
+  std::stable_sort(selon_le_systeme.begin(), selon_le_systeme.end(), [](const std::wstring& a, const std::wstring& b) {
+    const int ordre = CompareStringEx(LOCALE_NAME_USER_DEFAULT, LINGUISTIC_IGNORECASE, a.data(), int(a.size()),
+                                      b.data(), int(b.size()), nullptr, nullptr, 0);
+    return ordre != CSTR_EQUAL ? ordre == CSTR_LESS_THAN : a < b;
+  });
+  std::stable_sort(selon_les_cles.begin(), selon_les_cles.end(), [&](const std::wstring& a, const std::wstring& b) {
+    return std::pair(fichiers.cle_de_tri(a), a) < std::pair(fichiers.cle_de_tri(b), b);
+  });
+  EXPECT_EQ(selon_les_cles, selon_le_systeme);
+  EXPECT_FALSE(fichiers.cle_de_tri(L"a.bmp").empty());
 }
 
 }  // namespace
