@@ -7,8 +7,6 @@
 namespace pixavue::win32 {
 namespace {
 
-using PoigneeMetafichier = Poignee<HENHMETAFILE, FermeturePar<HENHMETAFILE, DeleteEnhMetaFile>>;
-
 // Plays every record but those the walk left out, counted from the header's 0.
 struct Lecture {
   const std::vector<std::uint32_t>& ecartes;

@@ -66,6 +66,7 @@ template <typename Gdi>
 using PoigneeGdi = Poignee<Gdi, FermeturePar<Gdi, DeleteObject>>;
 using PoigneeDcMemoire = Poignee<HDC, FermeturePar<HDC, DeleteDC>>;
 using PoigneeIcone = Poignee<HICON, FermeturePar<HICON, DestroyIcon>>;
+using PoigneeMetafichier = Poignee<HENHMETAFILE, FermeturePar<HENHMETAFILE, DeleteEnhMetaFile>>;
 
 // GetDC / ReleaseDC.
 class ContexteFenetre {

@@ -21,7 +21,6 @@
 namespace pixavue::win32 {
 namespace {
 
-using PoigneeMetafichier = Poignee<HENHMETAFILE, FermeturePar<HENHMETAFILE, DeleteEnhMetaFile>>;
 constexpr COLORREF kBlanc = RGB(255, 255, 255);
 
 std::vector<std::uint8_t> octets_de(HENHMETAFILE emf) {
