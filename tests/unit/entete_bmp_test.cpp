@@ -137,7 +137,6 @@ TEST(EnteteBmp, OtherFormsAndShortFilesAreLeftToAnotherDecoder) {
   auto dedans = o;
   poser32(dedans, 10, 20);  // pixels said to start inside the headers
   EXPECT_FALSE(lire_entete_bmp(dedans, dedans.size()));
-  for (std::size_t n = 0; n < o.size(); ++n) (void)lire_entete_bmp(std::span(o.data(), n), o.size());
 }
 
 }  // namespace

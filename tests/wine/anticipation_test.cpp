@@ -42,15 +42,6 @@ TEST_F(Anticipation, AFileReplacedOrDeletedSinceItWasPreparedIsShownAsItIsNow) {
   EXPECT_EQ(banc.veille.txtInfos.Caption, L"Erreur lors de la lecture du fichier");
 }
 
-TEST_F(Anticipation, ASizeModeChangedBetweenTwoTicksIsHonoured) {
-  test::BancReel banc{{L"dossier demarrage", dossier.chemin()}, {L"taille", L"0"}, {L"type fichier", L"1"}};
-  banc.tick();  // b.bmp prepared at its natural size
-  banc.magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"taille", L"2");
-  banc.tick();
-  // Every picture fitted to the screen: the portrait as tall as the screen.
-  EXPECT_EQ(banc.veille.Image1[1].Height, GetSystemMetrics(SM_CYSCREEN));
-}
-
 // Made ahead at its shown size, a picture must reach the screen exactly as
 // one decoded at its own tick: same size, same pixels, same composition of
 // its transparent parts over the tick's background.

@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <memory>
 
 #include "echantillons.h"
@@ -159,42 +158,6 @@ TEST_F(DialogueReel, ClicksMarkAChangeAndTheSaveWritesWhatTheControlsShow) {
   SendMessageW(fenetre.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(c(L"lstTaille")),
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(texte(c(L"lblAide")), L"Options de la taille des images");
-}
-
-TEST_F(DialogueReel, ClosingWritesNothingAndEnds) {
-  poser(L"dossier demarrage", test::echantillon(L""));
-  charger();
-  cliquer(c(L"chkNomFichier"));
-  SendMessageW(c(L"txtDossier"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"C:\\"));
-  pomper();
-  PostMessageW(fenetre.hwnd(), WM_CLOSE, 0, 0);
-  pomper();
-  EXPECT_EQ(lire(L"chemin fichier"), L"1");
-  EXPECT_EQ(lire(L"dossier demarrage"), test::echantillon(L""));
-  EXPECT_EQ(processus.fins, 1);
-  EXPECT_FALSE(IsWindow(fenetre.hwnd()));
-}
-
-TEST_F(DialogueReel, AFolderThatIsNotOneIsRefusedInABoxAndSelected) {
-  poser(L"dossier demarrage", test::echantillon(L""));
-  charger();
-  const std::wstring faux = test::echantillon(L"carre.JPEG");  // a file
-  SendMessageW(c(L"txtDossier"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(faux.c_str()));
-  pomper();
-  EXPECT_FALSE(IsWindowEnabled(c(L"cmdEnregistrer")));
-  EnableWindow(c(L"cmdEnregistrer"), TRUE);
-  options->cmdEnregistrer.set_Enabled(true);
-  cliquer(c(L"cmdEnregistrer"));
-  auto lues = boites.lues();
-  ASSERT_EQ(lues.size(), 1u);
-  EXPECT_EQ(lues[0].titre, L"Dossier de démarrage...");
-  EXPECT_EQ(lues[0].texte, L"Le dossier à afficher au démarrage ne semble pas un dossier valide.");
-  EXPECT_EQ(lues[0].icone, IDI_INFORMATION);
-  EXPECT_EQ(GetFocus(), c(L"txtDossier"));
-  DWORD debut = 0, fin = 0;
-  SendMessageW(c(L"txtDossier"), EM_GETSEL, reinterpret_cast<WPARAM>(&debut), reinterpret_cast<LPARAM>(&fin));
-  EXPECT_EQ(fin - debut, faux.size());
-  EXPECT_EQ(lire(L"dossier demarrage"), test::echantillon(L""));
 }
 
 TEST_F(DialogueReel, F1InTheTextBoxAndTheHelpButtonSayTheHelpPageIsMissing) {

@@ -75,9 +75,6 @@ TEST(Fichiers, AFullScreenStartUpListsMatchingFilesSortedWithoutRegardToCase) {
   for (int i = 0; i < banc.veille.ListeFichiers.ListCount(); ++i) listes.push_back(banc.veille.ListeFichiers.List(i));
   EXPECT_EQ(listes, attendus);
   EXPECT_EQ(banc.veille.NombreImages, 11);
-  EXPECT_EQ(banc.veille.LargeurEcran, GetSystemMetrics(SM_CXSCREEN));
-  EXPECT_EQ(banc.veille.HauteurEcran, GetSystemMetrics(SM_CYSCREEN));
-  EXPECT_EQ(banc.magasin.lire_parametre(L"PixavueSCR", L"parametres", L"taille"), L"1");
 }
 
 // Short paths pass as they are; long ones take their long form, made from

@@ -68,26 +68,6 @@ TEST_F(LecteurReel, PlayingAdvancesInRealTimeAndStopRewinds) {
   EXPECT_EQ(lecteur.obtient_position(), 0);  // stopped, not playing on
 }
 
-TEST_F(LecteurReel, ASoundThatPlayedToItsEndPlaysWholeAgainAfterTheMusicCheck) {
-  ouvrir(L"deux-tons.wav");
-  const double duree = lecteur.obtient_duree();
-  lecteur.jouer();
-  attendre(2600);
-  ASSERT_GE(lecteur.obtient_position(), duree);
-  for (int tour = 0; tour < 2; ++tour) {
-    // The tick's music check.
-    double debut = 0;
-    lecteur.fixe_position(debut);
-    lecteur.jouer();
-    attendre(1200);
-    const double position = lecteur.obtient_position();
-    EXPECT_GT(position, 0.8) << tour;
-    EXPECT_LT(position, 1.8) << tour;  // not already at the end again
-    attendre(1400);
-    EXPECT_GE(lecteur.obtient_position(), duree) << tour;
-  }
-}
-
 TEST_F(LecteurReel, AVideoIsHeardWithItsPictureSentToTheHiddenWindow) {
   HWND cadre = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 150, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(cadre, nullptr);
