@@ -83,7 +83,7 @@ class BancReel {
 // probed: both tables hand out their free slots before growing, so after K
 // fresh objects the highest slot in use, less K, is what was already held.
 struct Ressources {
-  long gdi = 0, poignees = 0;
+  long gdi = 0, poignees = 0, fenetres = 0;
   SIZE_T memoire = 0;
 
   static long objets_gdi() {
@@ -109,6 +109,26 @@ struct Ressources {
     for (HANDLE h : sondes) CloseHandle(h);
     return plus_haute - kSondes;
   }
+  // Wine answers 0 for the user objects of GetGuiResources; the windows, the
+  // user objects a run makes (the media player's video window among them),
+  // are counted instead: every window of this process, children included.
+  static BOOL CALLBACK compter_enfant(HWND, LPARAM total) {
+    ++*reinterpret_cast<long*>(total);  // every descendant comes, not only the children
+    return TRUE;
+  }
+  static BOOL CALLBACK compter_fenetre(HWND fenetre, LPARAM total) {
+    DWORD processus = 0;
+    GetWindowThreadProcessId(fenetre, &processus);
+    if (processus != GetCurrentProcessId()) return TRUE;
+    ++*reinterpret_cast<long*>(total);
+    EnumChildWindows(fenetre, compter_enfant, total);
+    return TRUE;
+  }
+  static long fenetres_du_processus() {
+    long n = 0;
+    EnumWindows(compter_fenetre, reinterpret_cast<LPARAM>(&n));
+    return n;
+  }
   static Ressources maintenant() {
     Ressources r;
     PROCESS_MEMORY_COUNTERS m{};
@@ -118,6 +138,7 @@ struct Ressources {
     // Measured after the memory: the probes themselves grow the tables.
     r.gdi = objets_gdi();
     r.poignees = poignees_noyau();
+    r.fenetres = fenetres_du_processus();
     return r;
   }
 };

@@ -1,6 +1,6 @@
 // A soak, driven fast: twenty thousand ticks over a folder of every type,
-// broken files among them, with a sound looping, leave GDI objects, kernel
-// handles, threads and memory where they were.
+// broken files among them, with a sound looping, leave GDI objects, windows,
+// kernel handles, threads and memory where they were.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
@@ -65,10 +65,14 @@ TEST(LongueDuree, TwentyThousandTicksLeaveNothingBehind) {
   }
   const auto apres = test::Ressources::maintenant();
   const int fils_apres = fils_du_processus();
-  std::printf("GDI %ld -> %ld, handles %ld -> %ld, threads %d -> %d, least committed %.1f -> %.1f MB\n", avant.gdi,
-              apres.gdi, avant.poignees, apres.poignees, fils_avant, fils_apres, debut / 1e6, fin / 1e6);
+  std::printf(
+      "GDI %ld -> %ld, windows %ld -> %ld, handles %ld -> %ld, threads %d -> %d, least committed %.1f -> %.1f MB\n",
+      avant.gdi, apres.gdi, avant.fenetres, apres.fenetres, avant.poignees, apres.poignees, fils_avant, fils_apres,
+      debut / 1e6, fin / 1e6);
   EXPECT_GT(avant.gdi, 0);  // the window, its fonts, the shown picture
   EXPECT_LE(apres.gdi, avant.gdi + 2);
+  EXPECT_GE(avant.fenetres, 2);  // the window and its hidden picture box
+  EXPECT_LE(apres.fenetres, avant.fenetres);
   EXPECT_LE(apres.poignees, avant.poignees + 2);
   EXPECT_LE(fils_apres, fils_avant);
   EXPECT_LT(fin, debut + (SIZE_T{2} << 20));
