@@ -18,7 +18,9 @@ struct Options : ::testing::Test {
   HWND c(const wchar_t* nom, int indice = -1) { return dialogue.controle(nom, indice); }
 };
 
-TEST_F(Options, TheKeyboardWalksTheControlsInTabOrder) {
+// The keyboard walks the controls in tab order, the hand shows over the
+// controls laid out with it, and every tool tip has its layout's text.
+TEST_F(Options, KeyboardMouseAndToolTipsAsLaidOut) {
   // Only the controls that can take the focus: visible, not labels.
   std::vector<HWND> attendus;
   for (auto [nom, indice] : kOrdreTabulation) {
@@ -32,9 +34,7 @@ TEST_F(Options, TheKeyboardWalksTheControlsInTabOrder) {
     courant = GetNextDlgTabItem(dialogue.hwnd(), courant, FALSE);
     EXPECT_EQ(courant, attendus[i]) << i;
   }
-}
 
-TEST_F(Options, HandControlsShowTheHandAndTheOthersTheArrow) {
   HCURSOR main = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_MAIN));
   ASSERT_NE(main, nullptr);
   auto survol = [&](HWND controle) {
@@ -50,9 +50,7 @@ TEST_F(Options, HandControlsShowTheHandAndTheOthersTheArrow) {
   const HCURSOR fleche = LoadCursorW(nullptr, IDC_ARROW);
   for (const wchar_t* nom : {L"cmdAide", L"txtDossier", L"lblAide"}) EXPECT_EQ(survol(c(nom)), fleche) << nom;
   EXPECT_EQ(survol(c(L"Label1", 0)), fleche);
-}
 
-TEST_F(Options, EveryToolTipHasItsLayoutText) {
   HWND bulles = nullptr;
   while ((bulles = FindWindowExW(nullptr, bulles, TOOLTIPS_CLASSW, nullptr)))
     if (GetWindow(bulles, GW_OWNER) == dialogue.hwnd()) break;

@@ -1,4 +1,4 @@
-// The command line's argument and the previous-instance test.
+// The command line's argument.
 #include <gtest/gtest.h>
 
 #include "win32/processus_win32.h"
@@ -20,12 +20,6 @@ TEST(Processus, ArgumentFollowsTheProgramAndOneBlank) {
       {L"", L""},
   };
   for (auto [ligne, argument] : cas) EXPECT_EQ(argument_de(ligne), argument) << ligne;
-}
-
-TEST(Processus, TheSecondCopySeesTheFirst) {
-  ProcessusWin32 premier, second;
-  EXPECT_FALSE(premier.autre_instance());
-  EXPECT_TRUE(second.autre_instance());
 }
 
 }  // namespace

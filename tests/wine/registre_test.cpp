@@ -20,15 +20,9 @@ TEST_F(Registre, AbsentAndEmptyReadAlikeAndTextComesBackWhole) {
   magasin.ecrire_parametre(kEssai, L"parametres", L"couleur fond", L"");
   EXPECT_EQ(magasin.lire_parametre(kEssai, L"parametres", L"couleur fond"), L"");
 
-  const std::wstring dossier = L"C:\\photo été 写真";
-  magasin.ecrire_parametre(kEssai, L"parametres", L"dossier demarrage", dossier);
-  EXPECT_EQ(magasin.lire_parametre(kEssai, L"parametres", L"dossier demarrage"), dossier);
+  // Long and non-Latin texts: the end-to-end test of hostile settings reads them back.
   magasin.ecrire_parametre(kEssai, L"parametres", L"dossier demarrage", L"D:\\b");
   EXPECT_EQ(magasin.lire_parametre(kEssai, L"parametres", L"dossier demarrage"), L"D:\\b");
-
-  std::wstring long_texte(5000, L'x');
-  magasin.ecrire_parametre(kEssai, L"parametres", L"son", long_texte);
-  EXPECT_EQ(magasin.lire_parametre(kEssai, L"parametres", L"son"), long_texte);
 }
 
 TEST_F(Registre, ValuesAreStringsUnderSoftwareApplicationSection) {
