@@ -8,7 +8,8 @@
 # path (OLE picture loader at full size, then a scaled draw), and native
 # djpeg at the same scale as the limit.
 # Then start-up (process creation to the first painted frame of "/s" and of
-# "/c", against a minimal Win32 program opening one window), the processor
+# "/c", against a minimal Win32 program opening one window, and "/c" again
+# against the settings dialog's window and controls built bare), the processor
 # time of a run with a 5-second interval, ticks included, and the start-up's
 # listing of 10,000 and 100,000 files against FindFirstFileW alone, and the
 # time from a run's sixth key press to its exit while a 24-megapixel photo
@@ -21,6 +22,7 @@ dpkg-query -W -f='${Status}' libjpeg-turbo-progs 2>/dev/null | grep -q 'install 
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends libjpeg-turbo-progs >/dev/null
 "$racine/scripts/build.sh" win64
 cmake --build "$racine/build/win64" --target Pixavue bench_tick bench_demarrage bench_dossier bench_fin fenetre_minimale \
+  dialogue_nu \
   >/dev/null
 
 dossier="$racine/build/bench"
@@ -113,6 +115,7 @@ kill "$pid" 2>/dev/null || true
 wait "$lanceur" 2>/dev/null || true
 repos=$(awk -v c="$((fin - debut))" -v t="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", 100 * c / t / 30}')
 minimale=$(lancer bench_demarrage "$(w "$racine/build/win64/bench/fenetre_minimale.exe")")
+dialogue_nu=$(lancer bench_demarrage "$(w "$racine/build/win64/bench/dialogue_nu.exe")")
 demarrage_s=$(lancer bench_demarrage "$scr" /s)
 demarrage_c=$(lancer bench_demarrage "$scr" /c)
 mkdir -p "$dossier/fin"
@@ -129,6 +132,8 @@ printf '%-34s %10s %12s %8s  %s\n' 'start-up "/s", ms to first frame' "$demarrag
   "$(ratio "$demarrage_s" "$minimale")" "ratio <= 1.5 (yardstick: one window)"
 printf '%-34s %10s %12s %8s  %s\n' 'start-up "/c", ms to first frame' "$demarrage_c" "$minimale" \
   "$(ratio "$demarrage_c" "$minimale")" "ratio <= 1.5"
+printf '%-34s %10s %12s %8s  %s\n' '  the same, against its bare dialog' "$demarrage_c" "$dialogue_nu" \
+  "$(ratio "$demarrage_c" "$dialogue_nu")" "(yardstick: the same window and controls, no logic)"
 printf '%-34s %10s %12s %8s  %s\n' 'idle, % of a core (ticks included)' "$repos" - - "< 0.5"
 printf '%-34s %10s %12s %8s  %s\n' 'end of a run mid-decode, ms' "$fin_du_run" - - "< 500 (sixth key to exit, 24 MP decoding)"
 printf '%-34s %10s %12s %8s  %s\n' 'listing 10,000 files, ms' "$liste_10k" "$seul_10k" \
