@@ -47,11 +47,17 @@ std::optional<std::vector<std::wstring>> FichiersWin32::fichiers_du_dossier(std:
 std::string FichiersWin32::cle_de_tri(std::wstring_view nom) {
   constexpr DWORD kDrapeaux = LCMAP_SORTKEY | LINGUISTIC_IGNORECASE;
   const int n = static_cast<int>(nom.size());
-  const int taille = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kDrapeaux, nom.data(), n, nullptr, 0, nullptr, nullptr, 0);
-  std::string cle(static_cast<std::size_t>(std::max(taille, 0)), '\0');
+  // Most keys fit this buffer: one call a name instead of two.
+  alignas(wchar_t) char tampon[512];
+  const int taille = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kDrapeaux, nom.data(), n, reinterpret_cast<LPWSTR>(tampon),
+                                   sizeof tampon, nullptr, nullptr, 0);
+  if (taille > 0) return std::string(tampon, static_cast<std::size_t>(taille));
+  const int requise =
+      LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kDrapeaux, nom.data(), n, nullptr, 0, nullptr, nullptr, 0);
+  std::string cle(static_cast<std::size_t>(std::max(requise, 0)), '\0');
   // A failing call leaves an empty key: the names' characters order them then.
-  if (taille <= 0 || LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kDrapeaux, nom.data(), n,
-                                   reinterpret_cast<LPWSTR>(cle.data()), taille, nullptr, nullptr, 0) != taille)
+  if (requise <= 0 || LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kDrapeaux, nom.data(), n,
+                                    reinterpret_cast<LPWSTR>(cle.data()), requise, nullptr, nullptr, 0) != requise)
     return {};
   return cle;
 }

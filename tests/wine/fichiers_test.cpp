@@ -94,6 +94,9 @@ TEST(CleDeTri, KeysOrderNamesAsTheSystemComparesThem) {
   std::vector<std::wstring> noms = {L"b.bmp",     L"B.bmp",  L"a.bmp",  L"A10.bmp", L"a2.bmp",   L"é.bmp",
                                     L"e.bmp",     L"f.bmp",  L"_x.bmp", L"-y.bmp",  L"写真.bmp", L"Zèbre.jpg",
                                     L"zebre.jpg", L"ça.gif", L"ß.bmp",  L"ss.bmp",  L"1.bmp",    L"10.bmp"};
+  // Keys longer than the usual buffer take the longer way.
+  for (const std::wstring& long_nom : {std::wstring(250, L'é') + L"a.bmp", std::wstring(250, L'E') + L"b.bmp"})
+    noms.push_back(long_nom);
   FichiersWin32 fichiers;
   auto selon_le_systeme = noms, selon_les_cles = noms;
   std::stable_sort(selon_le_systeme.begin(), selon_le_systeme.end(), [](const std::wstring& a, const std::wstring& b) {
@@ -106,6 +109,7 @@ TEST(CleDeTri, KeysOrderNamesAsTheSystemComparesThem) {
   });
   EXPECT_EQ(selon_les_cles, selon_le_systeme);
   EXPECT_FALSE(fichiers.cle_de_tri(L"a.bmp").empty());
+  EXPECT_GT(fichiers.cle_de_tri(noms.back()).size(), 512u);
 }
 
 }  // namespace
