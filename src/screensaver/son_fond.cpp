@@ -1,6 +1,8 @@
 // The background sound of a full-screen run: started at the end of the
 // start-up, restarted by the tick once it has played to its end, released
 // when the run ends.
+#include <utility>
+
 #include "screensaver/frmVeille.h"
 #include "settings/valeurs_texte.h"
 
@@ -15,12 +17,11 @@ void frmVeille::demarrer_son_fond() {
   // Made whether or not a sound will play: the unload releases it.
   son.Lecteur = std::make_unique<DirectShow>(s_.media);
 
-  const bool son_choisi = !parametres_.lire(cle::son).empty();
   // The audio outputs are counted only for a chosen sound: counting them
   // loads the system's audio driver, a moment of the start-up for nothing.
-  const bool sortie_audio = son_choisi && s_.media.sorties_audio() > 0;
-  if (!(sortie_audio && son_choisi)) return;
-  son.FichierSon = parametres_.lire(cle::son);
+  std::wstring choisi = parametres_.lire(cle::son);
+  if (choisi.empty() || s_.media.sorties_audio() == 0) return;
+  son.FichierSon = std::move(choisi);
   // A video stream goes to the picture box, which is never shown. A size
   // beyond 16 bits skips the opening; the steps after it still run.
   auto largeur = en_entier16(Picture1.Width), hauteur = en_entier16(Picture1.Height);
