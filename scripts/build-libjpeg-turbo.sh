@@ -10,12 +10,19 @@ racine=$(cd "$(dirname "$0")/.." && pwd)
 travail=$(dirname "$prefixe")
 mkdir -p "$travail/apt/lists/partial" "$travail/apt/parts" "$travail/src"
 
-# Debian's source package through a sources list of our own: the machine's
-# apt configuration is left as it is.
-cat > "$travail/apt/parts/sources.sources" <<'SOURCES'
+# Debian's source package through a sources list of our own, made from the
+# machine's own apt configuration (its first Debian archive and suite), so that
+# the machine's configuration is left as it is and no archive is named here.
+archive_apt=$(grep -hm1 '^URIs:' /etc/apt/sources.list.d/*.sources 2>/dev/null | awk 'NR == 1 { print $2 }' || true)
+suite_apt=$(grep -hm1 '^Suites:' /etc/apt/sources.list.d/*.sources 2>/dev/null | awk 'NR == 1 { print $2 }' || true)
+if [ -z "$archive_apt" ] && [ -f /etc/apt/sources.list ]; then
+  read -r archive_apt suite_apt < <(awk '$1 == "deb" && $2 !~ /^\[/ { print $2, $3; exit }' /etc/apt/sources.list)
+fi
+[ -n "$archive_apt" ] || { echo "build-libjpeg-turbo: no Debian archive in the apt configuration" >&2; exit 1; }
+cat > "$travail/apt/parts/sources.sources" <<SOURCES
 Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm
+URIs: $archive_apt
+Suites: $suite_apt
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
