@@ -15,6 +15,7 @@ paquets=(
   gstreamer1.0-tools sox xdotool            # the sound tests: their files, a user's mouse
   chromium                                  # the help page, checked in a real browser
   inkscape pstoedit                         # metafiles from writers other than Windows
+  wixl msitools                             # the Windows Installer package, and reading it back
 )
 
 manquants=()
