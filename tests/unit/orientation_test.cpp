@@ -4,105 +4,67 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
-#include <vector>
+#include <tuple>
+
+#include "octets.h"
 
 namespace pixavue {
 namespace {
 
-// An APP1 payload whose first directory holds `entrees` entries, the
-// orientation one last: (tag, type, count, value).
-struct Entree {
-  std::uint16_t etiquette, type;
-  std::uint32_t nombre;
-  std::uint16_t valeur;
-};
-std::vector<std::uint8_t> app1(bool intel, std::vector<Entree> entrees, std::uint32_t ifd0 = 8) {
-  std::vector<std::uint8_t> o = {'E', 'x', 'i', 'f', 0, 0};
-  auto mot = [&](std::uint16_t v) {
-    std::uint8_t a = v >> 8, b = v & 0xFF;
-    o.insert(o.end(), intel ? std::initializer_list<std::uint8_t>{b, a} : std::initializer_list<std::uint8_t>{a, b});
-  };
-  auto double_mot = [&](std::uint32_t v) {
-    if (intel)
-      mot(v & 0xFFFF), mot(v >> 16);
-    else
-      mot(v >> 16), mot(v & 0xFFFF);
-  };
-  o.push_back(intel ? 'I' : 'M');
-  o.push_back(intel ? 'I' : 'M');
-  mot(42);
-  double_mot(ifd0);
-  mot(static_cast<std::uint16_t>(entrees.size()));
-  for (const Entree& e : entrees) {
-    mot(e.etiquette), mot(e.type), double_mot(e.nombre), mot(e.valeur), mot(0);
-  }
-  double_mot(0);  // no next directory
-  return o;
+// An APP1 payload whose first directory, at `ifd0`, holds these entries:
+// (tag, type, count, value).
+std::vector<std::uint8_t> app1(bool intel, std::vector<std::array<std::uint32_t, 4>> entrees, std::uint32_t ifd0 = 8) {
+  const std::uint8_t ordre = intel ? 'I' : 'M';
+  test::Octets b{{'E', 'x', 'i', 'f', 0, 0, ordre, ordre}, !intel};
+  b.u16(42).u32(ifd0).u16(static_cast<std::uint16_t>(entrees.size()));
+  for (auto [etiquette, type, nombre, valeur] : entrees)
+    b.champ(etiquette, 2).champ(type, 2).champ(nombre, 4).champ(valeur, 2).champ(0, 2);
+  return b.u32(0).o;  // no next directory
 }
 
 TEST(OrientationExif, ReadInBothByteOrdersAfterOtherTags) {
   for (bool intel : {true, false})
-    for (std::uint16_t valeur = 1; valeur <= 8; ++valeur) {
-      auto segment = app1(intel, {{0x010F, 2, 6, 0}, {0x0112, 3, 1, valeur}});
-      EXPECT_EQ(orientation_exif(segment), valeur) << intel << " " << valeur;
-    }
+    for (std::uint32_t valeur = 1; valeur <= 8; ++valeur)
+      EXPECT_EQ(orientation_exif(app1(intel, {{0x010F, 2, 6, 0}, {0x0112, 3, 1, valeur}})), int(valeur)) << intel;
 }
 
 TEST(OrientationExif, AnythingMissingOrDamagedMeansNoTurn) {
-  auto tronque = app1(true, {{0x010F, 2, 6, 0}, {0x0112, 3, 1, 6}});
-  tronque.erase(tronque.end() - 10, tronque.end());  // the directory runs past the segment
-  auto faux_nombre = app1(false, {{0x0112, 3, 1, 6}});
-  faux_nombre[6 + 8 + 1] = 40;  // 40 entries announced, one there
-  auto pas_exif = app1(true, {{0x0112, 3, 1, 6}});
-  pas_exif[0] = 'e';
-  auto mauvais_ordre = app1(true, {{0x0112, 3, 1, 6}});
-  mauvais_ordre[6] = 'X';
-  const std::vector<std::vector<std::uint8_t>> cas = {
-      app1(true, {}),
-      app1(true, {{0x0112, 3, 1, 0}}),
+  const auto deux = app1(true, {{0x010F, 2, 6, 0}, {0x0112, 3, 1, 6}}), motorola = app1(false, {{0x0112, 3, 1, 6}});
+  const std::vector<std::uint8_t> cas[] = {
+      app1(true, {}),                   // no tag
+      app1(true, {{0x0112, 3, 1, 0}}),  // values 1 to 8 only
       app1(true, {{0x0112, 3, 1, 9}}),
-      app1(true, {{0x0112, 4, 1, 6}}),  // a LONG, not a SHORT
-      app1(true, {{0x0112, 3, 2, 6}}),
-      app1(true, {{0x0112, 3, 1, 6}}, 4000),  // directory outside the segment
+      app1(true, {{0x0112, 4, 1, 6}}),        // a LONG, not a SHORT
+      app1(true, {{0x0112, 3, 2, 6}}),        // two values
+      app1(true, {{0x0112, 3, 1, 6}}, 4000),  // the directory outside the segment
       app1(true, {{0x0112, 3, 1, 6}}, 0xFFFFFFFF),
-      tronque,
-      faux_nombre,
-      pas_exif,
-      mauvais_ordre,
+      {deux.begin(), deux.end() - 10},           // the directory runs past the segment
+      test::pose(motorola, {6 + 8 + 1, 1, 40}),  // 40 entries announced, one there
+      test::pose(deux, {0, 1, 'e'}),             // not "Exif"
+      test::pose(motorola, {6, 1, 'X'}),         // neither byte order
+      test::pose(deux, {8, 1, 43}),              // not TIFF's 42
       {},
       {'E', 'x', 'i', 'f', 0, 0, 'I', 'I'},
   };
-  for (std::size_t i = 0; i < cas.size(); ++i) EXPECT_EQ(orientation_exif(cas[i]), 1) << i;
-}
-
-// Pixels whose first byte names them; 4 bytes each.
-Pixels image(int largeur, int hauteur, const std::string& noms) {
-  Pixels p{largeur, hauteur, {}};
-  for (char c : noms) p.octets.insert(p.octets.end(), {static_cast<std::uint8_t>(c), 0, 0, 255});
-  return p;
-}
-std::string noms(const Pixels& p) {
-  std::string n;
-  for (std::size_t i = 0; i < p.octets.size(); i += 4) n += static_cast<char>(p.octets[i]);
-  return n;
+  for (const auto& segment : cas) EXPECT_EQ(orientation_exif(segment), 1) << &segment - cas;
 }
 
 TEST(Orientation, EveryStoredFormIsSeenTheSameWayUp) {
   // Seen upright, 2 wide and 3 tall:  a b / c d / e f. How each orientation
-  // stores it, as the Exif standard draws them.
-  struct Cas {
-    int orientation, largeur, hauteur;
-    const char* stockees;
-  } cas[] = {
+  // stores it, as the Exif standard draws them; pixels named by their first byte.
+  const std::tuple<int, int, int, std::string> cas[] = {
       {1, 2, 3, "abcdef"}, {2, 2, 3, "badcfe"}, {3, 2, 3, "fedcba"}, {4, 2, 3, "efcdab"},
       {5, 3, 2, "acebdf"}, {6, 3, 2, "bdface"}, {7, 3, 2, "fdbeca"}, {8, 3, 2, "ecafdb"},
   };
-  for (auto [orientation, largeur, hauteur, stockees] : cas) {
-    Pixels vues = orienter(image(largeur, hauteur, stockees), orientation);
-    EXPECT_EQ(vues.largeur, 2) << orientation;
-    EXPECT_EQ(vues.hauteur, 3) << orientation;
-    EXPECT_EQ(noms(vues), "abcdef") << orientation;
+  for (const auto& [orientation, largeur, hauteur, stockees] : cas) {
+    Pixels p{largeur, hauteur, {}};
+    for (char c : stockees) p.octets.insert(p.octets.end(), {static_cast<std::uint8_t>(c), 0, 0, 255});
+    const Pixels vues = orienter(p, orientation);
+    std::string noms;
+    for (std::size_t i = 0; i < vues.octets.size(); i += 4) noms += static_cast<char>(vues.octets[i]);
+    EXPECT_EQ(std::tuple(vues.largeur, vues.hauteur, noms), std::tuple(2, 3, std::string("abcdef"))) << orientation;
   }
 }
 
