@@ -1,152 +1,130 @@
-// The screensaver window's start-up: defaults, run modes, full-screen set-up.
+// The screensaver window's start-up (first-run defaults, run modes, the settings
+// a full-screen run reads, its file list and patterns) and the end of its run.
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 #include "fakes.h"
 #include "screensaver/frmVeille.h"
+#include "screensaver/liste_fichiers.h"
 
 namespace pixavue {
 namespace {
 
 using test::Banc;
 
-struct Demarrage : ::testing::Test {
+// What a start with that argument over those settings leaves: the program's
+// next step, the window, the cursor's display count, the timer, the sound's
+// key, the screen's size, then where txtInfos, lblInfo, lblCopyright and
+// lblCliquez show ("-" when hidden).
+std::wstring demarrer(const wchar_t* argument, test::Reglages reglages = {}, std::optional<MesuresEcran> ecran = {}) {
   Banc banc;
-  frmVeille fenetre{banc.services(), 96};
+  if (ecran) banc.ecran.taille = *ecran;
+  auto f = banc.demarrer(argument, reglages);
+  const wchar_t* const suites[] = {L"fin", L"options", L"fenetre"};
+  std::wostringstream o;
+  o << suites[static_cast<int>(banc.suite)] << (banc.fenetre.maximisee ? L" plein" : L"")
+    << (banc.fenetre.devant ? L" devant" : L"") << L" curseur " << banc.ecran.compte_curseur
+    << (banc.fenetre.active ? L" minuterie" : L"") << (banc.magasin.existe(L"son") ? L" son " : L" ") << f->LargeurEcran
+    << L"x" << f->HauteurEcran << L":";
+  for (const Controle* c : {&f->txtInfos, &f->lblInfo, &f->lblCopyright, &f->lblCliquez})
+    c->Visible ? o << L" " << c->Left << L"," << c->Top : o << L" -";
+  return o.str();
+}
 
-  SuiteDemarrage lancer(const wchar_t* argument) {
-    banc.processus.ligne = argument;
-    return fenetre.Form_Load();
-  }
-};
-
-TEST_F(Demarrage, FirstRunWritesTheSevenDefaultsInOrder) {
-  EXPECT_EQ(lancer(L"/p 1234"), SuiteDemarrage::fin);
-  std::vector<std::pair<std::wstring, std::wstring>> attendues = {
-      {L"dossier demarrage", L"C:\\windows"},
-      {L"secondes", L"4"},
-      {L"chemin fichier", L"1"},
-      {L"type fichier", L"0"},
-      {L"couleur fond", L""},
-      {L"informations", L"1"},
-      {L"taille", L"1"},
+// The switch is the argument's first two characters, lower-cased, then
+// trimmed. On 1024 x 768, txtInfos (289 x 19) is centred, halves kept, and
+// lblCliquez (367 wide) ends 10 pixels from the right edge.
+TEST(Demarrage, EachRunModePreparesWhatItNeedsAndTheCaptionsFollowTheirSettings) {
+  const std::wstring plein = L"fenetre plein devant curseur -1 minuterie son 1024x768: 367.5,374.5",
+                     nu = L"curseur 0 0x0: 8,36 - - -";  // as laid out
+  const std::pair<std::wstring, std::vector<const wchar_t*>> par_mode[] = {
+      {plein + L" 5,5 5,748 647,748", {L"/s", L"/S", L"/s:123"}},
+      {L"fenetre " + nu, {L" /s", L"/a", L"s", L"-s"}},  // the blank is one of the two characters
+      {L"options " + nu, {L"/c:5", L"", L"  "}},         // "": Windows' "Configure" on the file
+      {L"fin " + nu, {L"/P", L"/p 1234"}},               // "son" belongs to the full-screen run
   };
-  EXPECT_EQ(banc.magasin.ecritures, attendues);
-  EXPECT_FALSE(banc.magasin.existe(L"son"));  // only a full-screen start writes it
-}
-
-TEST_F(Demarrage, KeepsWhatIsSetAndRewritesWhatIsEmpty) {
-  banc.magasin.poser(L"dossier demarrage", L" ");  // blanks are not empty
-  banc.magasin.poser(L"secondes", L"9");
-  banc.magasin.poser(L"couleur fond", L"");
-  banc.magasin.poser(L"taille", L"");
-  lancer(L"/a");
-  std::vector<std::pair<std::wstring, std::wstring>> attendues = {
-      {L"chemin fichier", L"1"}, {L"type fichier", L"0"}, {L"couleur fond", L""},
-      {L"informations", L"1"},   {L"taille", L"1"},
-  };
-  EXPECT_EQ(banc.magasin.ecritures, attendues);
-}
-
-TEST_F(Demarrage, ASecondCopyEndsBeforeWritingAnything) {
-  banc.processus.deja_lance = true;
-  EXPECT_EQ(lancer(L"/s"), SuiteDemarrage::fin);
-  EXPECT_TRUE(banc.magasin.ecritures.empty());
-  EXPECT_FALSE(banc.fenetre.active);
-}
-
-TEST_F(Demarrage, OnlyTheFullScreenRunPreparesAnything) {
-  for (const wchar_t* argument : {L"/a", L"/x", L" /s"}) {
-    Banc autre;
-    auto nue = autre.demarrer(argument);
-    EXPECT_FALSE(autre.fenetre.active || autre.fenetre.maximisee || autre.fenetre.devant) << argument;
-    EXPECT_EQ(autre.ecran.compte_curseur, 0) << argument;
-    EXPECT_TRUE(nue->txtInfos.Visible);
-    EXPECT_FALSE(nue->lblInfo.Visible || nue->lblCopyright.Visible || nue->lblCliquez.Visible);
-  }
-  EXPECT_EQ(lancer(L""), SuiteDemarrage::options);
-  EXPECT_EQ(banc.ecran.compte_curseur, 0);
-}
-
-TEST_F(Demarrage, FullScreenPlacesTheCaptionsOnA1024By768Screen) {
-  EXPECT_EQ(lancer(L"/s"), SuiteDemarrage::fenetre);
-  EXPECT_TRUE(banc.fenetre.maximisee);
-  EXPECT_TRUE(banc.fenetre.devant);
-  EXPECT_EQ(banc.ecran.compte_curseur, -1);
-  EXPECT_EQ(fenetre.LargeurEcran, 1024);
-  EXPECT_EQ(fenetre.HauteurEcran, 768);
-
-  EXPECT_EQ(fenetre.lblInfo.Left, 5);
-  EXPECT_EQ(fenetre.lblInfo.Top, 5);
-  EXPECT_EQ(fenetre.lblInfo.Caption, L"");
-  EXPECT_EQ(fenetre.lblCopyright.Left, 5);
-  EXPECT_EQ(fenetre.lblCopyright.Top, 748);
-  EXPECT_EQ(fenetre.lblCliquez.Top, 748);
-  EXPECT_EQ(fenetre.lblCliquez.Left + fenetre.lblCliquez.Width, 1014);
-  EXPECT_TRUE(fenetre.lblInfo.Visible && fenetre.lblCopyright.Visible && fenetre.lblCliquez.Visible);
-
-  // txtInfos is 4335 x 285 twips, 289 x 19 pixels: centred, halves kept.
-  EXPECT_DOUBLE_EQ(fenetre.txtInfos.Left, (1024 - 289) / 2.0);
-  EXPECT_DOUBLE_EQ(fenetre.txtInfos.Top, (768 - 19) / 2.0);
-  EXPECT_TRUE(fenetre.txtInfos.Visible);
-  EXPECT_TRUE(banc.magasin.existe(L"son"));
-}
-
-TEST_F(Demarrage, CaptionsFollowTheirSettings) {
-  banc.magasin.poser(L"informations", L"0");
-  banc.magasin.poser(L"chemin fichier", L"0");
-  lancer(L"/s");
-  EXPECT_FALSE(fenetre.lblInfo.Visible || fenetre.lblCopyright.Visible || fenetre.lblCliquez.Visible);
-
-  Banc autre;
-  auto illisible = autre.demarrer(L"/s", {{L"informations", L"oui"}});  // not a truth value: stays hidden
-  EXPECT_FALSE(illisible->lblCopyright.Visible || illisible->lblCliquez.Visible);
-  EXPECT_TRUE(illisible->lblInfo.Visible);
-}
-
-TEST_F(Demarrage, HighDpiScreensKeepTheirSizeInPixels) {
+  for (const auto& [attendu, arguments] : par_mode)
+    for (const wchar_t* argument : arguments) EXPECT_EQ(demarrer(argument), attendu) << L"'" << argument << L"'";
+  EXPECT_EQ(demarrer(L"/s", {{L"informations", L"0"}, {L"chemin fichier", L"0"}}), plein + L" - - -");
+  EXPECT_EQ(demarrer(L"/s", {{L"informations", L"oui"}}), plein + L" 5,5 - -");  // not a truth value
   // 200 %: 7.5 twips a pixel. Rounding the factor to 8 first would give 1800.
-  banc.ecran.taille = {1920 * 7.5, 1080 * 7.5, 7.5, 7.5};
-  lancer(L"/s");
-  EXPECT_EQ(fenetre.LargeurEcran, 1920);
-  EXPECT_EQ(fenetre.HauteurEcran, 1080);
+  EXPECT_EQ(demarrer(L"/s", {}, MesuresEcran{1920 * 7.5, 1080 * 7.5, 7.5, 7.5}),
+            L"fenetre plein devant curseur -1 minuterie son 1920x1080: 815.5,530.5 5,5 5,1060 1543,1060");
 }
 
-TEST_F(Demarrage, IntervalComesFromSecondes) {
-  struct Cas {
-    const wchar_t* secondes;
-    double intervalle;
-  } cas[] = {
-      {L"0", 1000}, {L"59", 60000}, {L"4", 5000},  {L"abc", 1000}, {L"4.5", 5500},
-      {L"-1", 0},   {L"65", 1000},  {L"-2", 1000}, {L"1e9", 1000}, {L"64.5", 65500},
-  };
-  for (auto [secondes, intervalle] : cas) {
-    Banc autre;
-    autre.demarrer(L"/s", {{L"secondes", secondes}});
-    EXPECT_TRUE(autre.fenetre.active) << secondes;
-    EXPECT_EQ(autre.fenetre.intervalle, intervalle) << secondes;  // refused values keep 1,000 ms
+TEST(Demarrage, FirstRunWritesTheSevenDefaultsAndASecondCopyNothing) {
+  Banc premier, second;
+  premier.demarrer(L"/p 1234");
+  using Ecritures = std::vector<std::pair<std::wstring, std::wstring>>;
+  // clang-format off
+  EXPECT_EQ(premier.magasin.ecritures, (Ecritures{{L"dossier demarrage", L"C:\\windows"}, {L"secondes", L"4"},
+      {L"chemin fichier", L"1"}, {L"type fichier", L"0"}, {L"couleur fond", L""}, {L"informations", L"1"}, {L"taille", L"1"}}));
+  // clang-format on
+  second.processus.deja_lance = true;
+  second.demarrer(L"/s");
+  EXPECT_EQ(second.suite, SuiteDemarrage::fin);
+  EXPECT_TRUE(second.magasin.ecritures.empty() && !second.fenetre.active);
+}
+
+// The interval is (secondes + 1) s, and values the timer refuses keep its
+// 1,000 ms. The list holds the folder's files of the type, sorted without
+// regard to case, names the system holds equal ("A.bmp", "a.BMP") in one
+// order whatever order the folder gave; a folder that can't be read gives
+// none, rather than the working folder's.
+TEST(Demarrage, IntervalComesFromSecondesAndTheListFromTypeFichierAndTheFolder) {
+  const std::wstring images = L"A.bmp a.BMP a.ico B.cur b.JPG c.jpeg d.dib", tout = images + L" notes.txt";
+  // clang-format off
+  const std::tuple<const wchar_t*, const wchar_t*, std::wstring> cas[] = {
+      {L"secondes", L"0", L"1000"},    {L"secondes", L"59", L"60000"},  {L"secondes", L"4", L"5000"},
+      {L"secondes", L"abc", L"1000"},  {L"secondes", L"4.5", L"5500"},  {L"secondes", L"-1", L"0"},
+      {L"secondes", L"65", L"1000"},   {L"secondes", L"-2", L"1000"},   {L"secondes", L"1e9", L"1000"},
+      {L"secondes", L"64.5", L"65500"},
+      {L"type fichier", L"0", images}, {L"type fichier", L"x", images}, {L"type fichier", L"2", L"d.dib"},
+      {L"type fichier", L"4", L"b.JPG c.jpeg"}, {L"type fichier", L"9", tout}, {L"type fichier", L"-1", tout},
+      {L"type fichier", L"1.5", tout}, {L"dossier demarrage", L"D:\\parti", L""}};
+  // clang-format on
+  for (const auto& [cle, valeur, attendu] : cas) {
+    Banc banc;
+    banc.fichiers.dossiers[L"D:\\img"] = {L"b.JPG", L"notes.txt", L"a.BMP", L"c.jpeg",
+                                          L"a.ico", L"B.cur",     L"A.bmp", L"d.dib"};
+    banc.fichiers.dossiers[L""] = {L"kernel32.bmp"};  // what a fallback on the working folder would list
+    auto f = banc.demarrer(L"/s", {{L"dossier demarrage", L"D:\\img"}, {cle, valeur}});
+    std::wostringstream liste;
+    for (int i = 0; i < f->NombreImages; ++i) liste << (i ? L" " : L"") << f->ListeFichiers.List(i);
+    const bool secondes = cle == std::wstring(L"secondes");
+    EXPECT_EQ(secondes ? std::to_wstring(static_cast<int>(banc.fenetre.intervalle)) : liste.str(), attendu)
+        << cle << L" " << valeur;
   }
 }
 
-TEST_F(Demarrage, PatternComesFromTypeFichier) {
-  struct Cas {
-    const wchar_t* type;
-    int attendus;
-  } cas[] = {{L"0", 4}, {L"2", 1}, {L"4", 2}, {L"9", 5}, {L"-1", 5}, {L"1.5", 5}, {L"x", 4}};
-  for (auto [type, attendus] : cas) {
-    Banc autre;
-    autre.fichiers.dossiers[L"D:\\img"] = {L"a.dib", L"b.JPG", L"c.jpeg", L"d.gif", L"notes.txt"};
-    auto f = autre.demarrer(L"/s", {{L"dossier demarrage", L"D:\\img"}, {L"type fichier", type}});
-    EXPECT_EQ(f->NombreImages, attendus) << type;
-    EXPECT_EQ(f->IndexImage, 0);
+// The sixth key press or mouse move ends the run, each kind counting on its
+// own, and shows the cursor again: after a bare start that raises the
+// display count once more, harmlessly.
+TEST(FinDuRun, TheSixthEventOfOneKindEndsTheRun) {
+  const std::tuple<const wchar_t*, int, int, int, int> cas[] = {
+      {L"/s", 5, 5, 0, -1}, {L"/s", 5, 6, 1, 0}, {L"/s", 6, 0, 1, 0}, {L"/a", 6, 0, 1, 1}};
+  for (auto [argument, souris, touches, fins, curseur] : cas) {
+    Banc banc;
+    auto fenetre = banc.demarrer(argument);
+    for (int i = 0; i < souris; ++i) fenetre->Form_MouseMove();
+    for (int i = 0; i < touches; ++i) fenetre->Form_KeyDown();
+    EXPECT_EQ((std::pair{banc.processus.terminaisons, banc.ecran.compte_curseur}), (std::pair{fins, curseur}))
+        << argument << souris << touches;
   }
 }
 
-TEST_F(Demarrage, AMissingFolderListsNothing) {
-  banc.fichiers.dossiers[L""] = {L"a.bmp"};
-  banc.magasin.poser(L"dossier demarrage", L"D:\\parti");
-  lancer(L"/s");
-  EXPECT_EQ(fenetre.NombreImages, 0);
-  EXPECT_TRUE(banc.fenetre.active);
+TEST(Motif, MasksSeparatedBySemicolons) {
+  // clang-format off
+  const std::tuple<const wchar_t*, const wchar_t*, bool> cas[] = {
+      {L"a.bmp", L"*.bmp;*.BMP", true},  {L"A.BMP", L"*.bmp", true},     {L"a.bmpx", L"*.bmp", false},
+      {L"a.jpeg", L"*.jpg", false},      {L"a.jpeg", L"*.jpg;*.jpeg", true}, {L"bmp", L"*.bmp", false},
+      {L".bmp", L"*.bmp", true},         {L"x", L"*", true},             {L"abc", L"a?c", true},
+      {L"ac", L"a?c", false},            {L"a.b.c.gif", L"*.gif", true}, {L"photo été 写真.jpg", L"*.jpg", true},
+      {L"ÉTÉ.JPG", L"été.jpg", true},    {L"a.gif", L";;*.gif;", true},  {L"a.gif", L"", false},
+      {L"aaaaaaaaaaaaaaaaaaaaaaab", L"*a*a*a*a*a*a*a*a*c", false}};
+  // clang-format on
+  for (auto [nom, motif, attendu] : cas) EXPECT_EQ(correspond_au_motif(nom, motif), attendu) << nom << L" " << motif;
 }
 
 }  // namespace

@@ -20,8 +20,7 @@
 
 namespace pixavue::test {
 
-class FauxMagasin : public MagasinParametres {
- public:
+struct FauxMagasin : MagasinParametres {
   using Adresse = std::tuple<std::wstring, std::wstring, std::wstring>;
   std::map<Adresse, std::wstring> valeurs;
   std::vector<std::pair<std::wstring, std::wstring>> ecritures;  // key, text
@@ -41,8 +40,7 @@ class FauxMagasin : public MagasinParametres {
   bool existe(std::wstring_view cle) const { return valeurs.count({L"PixavueSCR", L"parametres", std::wstring(cle)}); }
 };
 
-class FauxProcessus : public Processus {
- public:
+struct FauxProcessus : Processus {
   bool deja_lance = false;
   std::wstring ligne;
   int terminaisons = 0;
@@ -61,8 +59,7 @@ class FauxProcessus : public Processus {
   void ouvrir_document(std::intptr_t, std::wstring_view chemin) override { documents.emplace_back(chemin); }
 };
 
-class FauxEcran : public Ecran {
- public:
+struct FauxEcran : Ecran {
   MesuresEcran taille{1024 * 15.0, 768 * 15.0, 15, 15};
   int compte_curseur = 0;  // the display count: shown while >= 0
   MesuresEcran mesures() override { return taille; }
@@ -70,8 +67,7 @@ class FauxEcran : public Ecran {
 };
 
 // Folders by full path, each with the names of its plain files.
-class FauxFichiers : public Fichiers {
- public:
+struct FauxFichiers : Fichiers {
   std::map<std::wstring, std::vector<std::wstring>> dossiers;
   std::vector<std::wstring> caches;  // full paths of hidden files
   std::wstring courant = L"C:\\courant";
@@ -88,58 +84,44 @@ class FauxFichiers : public Fichiers {
   std::wstring dossier_windows() override { return L"C:\\windows"; }
   std::optional<std::vector<std::wstring>> fichiers_du_dossier(std::wstring_view dossier) override {
     auto it = dossiers.find(std::wstring(dossier));
-    if (it == dossiers.end()) return std::nullopt;
-    return it->second;
+    return it == dossiers.end() ? std::nullopt : std::optional(it->second);
   }
   // ASCII letters without regard to case: the system's locale is not faked.
+  // Each character as eight digits, so that the keys sort as the characters.
   std::string cle_de_tri(std::wstring_view nom) override {
     std::string cle;
-    for (wchar_t c : nom) {
-      const auto plie = static_cast<std::uint32_t>(c >= L'A' && c <= L'Z' ? c + 32 : c);
-      for (int octet = 3; octet >= 0; --octet) cle += static_cast<char>((plie >> (8 * octet)) & 0xFF);
-    }
+    for (wchar_t c : nom) cle += std::to_string(10'000'000 + (c >= L'A' && c <= L'Z' ? c + 32 : c));
     return cle;
   }
 };
 
-class FausseFenetre : public Fenetre, public Minuterie {
- public:
+struct FausseFenetre : Fenetre, Minuterie {
   bool maximisee = false, devant = false, active = false;
   int arrets = 0;
   double intervalle = 1000;  // as laid out
   void plein_ecran() override { maximisee = true; }
   bool premier_plan() override { return devant = true; }
-  std::int32_t poignee_picture1() override { return kPicture1; }
-  static constexpr std::int32_t kPicture1 = 0x2A0;
+  std::int32_t poignee_picture1() override { return 0x2A0; }
   void activer(bool a) override {
     if (!a) ++arrets;
     active = a;
   }
-  bool fixer_intervalle(double ms) override {
-    if (ms < 0 || ms > 65535) return false;
-    intervalle = ms;
-    return true;
-  }
+  // Refused out of 0 to 65,535 ms, keeping the interval it had.
+  bool fixer_intervalle(double ms) override { return ms >= 0 && ms <= 65535 && (intervalle = ms, true); }
 };
 
-class FausseImage : public Image {
- public:
-  explicit FausseImage(Taille taille, std::pair<int, int> faite = {}) : taille_(taille), faite_(faite) {}
-  Taille taille_naturelle() const override { return taille_; }
+struct FausseImage : Image {
+  explicit FausseImage(Taille taille, std::pair<int, int> faite = {}) : taille(taille), faite(faite) {}
+  Taille taille;
+  std::pair<int, int> faite;  // the pixels it was made at ahead of its tick; nothing when it wasn't
+  Taille taille_naturelle() const override { return taille; }
   std::shared_ptr<const Image> a_la_taille(int largeur, int hauteur) const override {
-    return std::make_shared<FausseImage>(taille_, std::pair{largeur, hauteur});
+    return std::make_shared<FausseImage>(taille, std::pair{largeur, hauteur});
   }
-  // The pixels it was made at ahead of its tick; nothing when it wasn't.
-  std::pair<int, int> faite() const { return faite_; }
-
- private:
-  Taille taille_;
-  std::pair<int, int> faite_;
 };
 
 // Pictures by path; a path it doesn't know fails to load.
-class FaussesImages : public Images {
- public:
+struct FaussesImages : Images {
   std::map<std::wstring, Taille> tailles;
   std::vector<std::wstring> chargees;
   std::vector<std::optional<Cadre>> cadres;
@@ -147,14 +129,15 @@ class FaussesImages : public Images {
     chargees.emplace_back(chemin);
     cadres.push_back(cadre);
     auto it = tailles.find(std::wstring(chemin));
-    if (it == tailles.end()) return nullptr;
-    return std::make_shared<FausseImage>(it->second);
+    return it == tailles.end() ? nullptr : std::make_shared<FausseImage>(it->second);
   }
   std::vector<std::pair<std::wstring, std::optional<Cadre>>> anticipees;
   void anticiper(std::wstring_view chemin, std::optional<Cadre> cadre) override {
     anticipees.emplace_back(chemin, cadre);
   }
 };
+
+using Reglages = std::initializer_list<std::pair<const wchar_t*, const wchar_t*>>;  // key, text
 
 // Everything a screensaver window needs, faked, with a way to build one.
 struct Banc {
@@ -166,15 +149,15 @@ struct Banc {
   FaussesImages images;
   FauxMoteurMedia media;
   SonPartage son;
+  SuiteDemarrage suite{};  // what the last start left the program to do
   frmVeille::Services services() { return {magasin, processus, ecran, fichiers, fenetre, fenetre, images, media, son}; }
 
   // A window started with that command line over these settings.
-  std::unique_ptr<frmVeille> demarrer(const wchar_t* argument,
-                                      std::initializer_list<std::pair<const wchar_t*, const wchar_t*>> reglages = {}) {
+  std::unique_ptr<frmVeille> demarrer(const wchar_t* argument, Reglages reglages = {}) {
     for (auto [cle, valeur] : reglages) magasin.poser(cle, valeur);
     processus.ligne = argument;
     auto fenetre_veille = std::make_unique<frmVeille>(services(), 96);
-    fenetre_veille->Form_Load();
+    suite = fenetre_veille->Form_Load();
     return fenetre_veille;
   }
 };

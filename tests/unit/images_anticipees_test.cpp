@@ -1,5 +1,5 @@
 // The picture prepared ahead: when the tick takes it, when it decodes the
-// file itself, and what the tick asks to prepare.
+// file itself, and giving up at the end of the run.
 #include "slideshow/images_anticipees.h"
 
 #include <gtest/gtest.h>
@@ -22,127 +22,75 @@ struct Relais : Images {
   test::FaussesImages& vers;
 };
 
+// One decoder, the test's, for the worker and for the tick: whether a load
+// decoded the file shows in the number of its calls.
 struct Anticipation : ::testing::Test {
-  test::FaussesImages ici, fil;
-  std::map<std::wstring, EmpreinteFichier> fichiers{{L"D:\\a.jpg", {100, 1}}, {L"D:\\b.jpg", {200, 1}}};
-  std::mutex mutex_fichiers;  // the worker reads them too
-  ImagesAnticipees images{ici, [this](const std::atomic<bool>&) { return std::make_unique<Relais>(fil); },
+  test::FaussesImages decodeur;
+  std::map<std::wstring, EmpreinteFichier> fichiers{{L"a", {100, 1}}, {L"b", {200, 1}}};
+  // The worker reads them only between a request and the wait for it, when the test leaves them.
+  ImagesAnticipees images{decodeur, [this](const std::atomic<bool>&) { return std::make_unique<Relais>(decodeur); },
                           [this](std::wstring_view chemin) -> std::optional<EmpreinteFichier> {
-                            std::lock_guard<std::mutex> verrou(mutex_fichiers);
                             auto it = fichiers.find(std::wstring(chemin));
-                            if (it == fichiers.end()) return std::nullopt;
-                            return it->second;
+                            return it == fichiers.end() ? std::nullopt : std::optional(it->second);
                           }};
   const Cadre cadre{{800, 600}};
 
-  void SetUp() override {
-    for (auto* decodeur : {&ici, &fil}) decodeur->tailles = {{L"D:\\a.jpg", {40, 30}}, {L"D:\\b.jpg", {30, 40}}};
-  }
-  void changer(const wchar_t* chemin, EmpreinteFichier e) {
-    std::lock_guard<std::mutex> verrou(mutex_fichiers);
-    fichiers[chemin] = e;
-  }
-  void preparer(const wchar_t* chemin, std::optional<Cadre> pour) {
-    images.anticiper(chemin, pour);
+  void SetUp() override { decodeur.tailles = {{L"a", {40, 30}}, {L"b", {30, 40}}}; }
+  void preparer(const wchar_t* chemin) {
+    images.anticiper(chemin, cadre);
     images.attendre();
+  }
+  // Whether the tick's load decoded the file itself instead of taking the prepared picture.
+  bool decode(const wchar_t* chemin, Cadre pour) {
+    const auto avant = decodeur.chargees.size();
+    images.charger(chemin, pour);
+    return decodeur.chargees.size() > avant;
   }
 };
 
-TEST_F(Anticipation, TheTickTakesThePreparedPictureWhenNothingChanged) {
-  preparer(L"D:\\a.jpg", cadre);
-  auto image = images.charger(L"D:\\a.jpg", cadre);
+// The tick then only copies it: the worker makes it at the pixels the
+// fitting gives, rounding included (600 / 1.33 = 451.12..., truncated).
+TEST_F(Anticipation, TheTickTakesThePictureMadeAtItsShownSizeWhenNothingChanged) {
+  decodeur.tailles[L"a"] = {3000, 4000};
+  preparer(L"a");
+  auto image = std::dynamic_pointer_cast<const test::FausseImage>(images.charger(L"a", cadre));
   ASSERT_NE(image, nullptr);
-  EXPECT_EQ(image->taille_naturelle(), (Taille{40, 30}));
-  EXPECT_EQ(fil.chargees, std::vector<std::wstring>{L"D:\\a.jpg"});
-  EXPECT_EQ(fil.cadres.back(), cadre);
-  EXPECT_TRUE(ici.chargees.empty());
-  // Taken once: the same file again is decoded here.
-  images.charger(L"D:\\a.jpg", cadre);
-  EXPECT_EQ(ici.chargees.size(), 1u);
+  EXPECT_EQ(image->taille, (Taille{3000, 4000}));
+  EXPECT_EQ(image->faite, std::pair(451, 600));
+  EXPECT_EQ(decodeur.cadres, std::vector<std::optional<Cadre>>{cadre});  // the worker's, for the box
+  EXPECT_TRUE(decode(L"a", cadre));  // taken once: the same file again is decoded here
 }
 
 TEST_F(Anticipation, AnythingChangedMeansTheFileIsDecodedAgain) {
-  preparer(L"D:\\a.jpg", cadre);
-  changer(L"D:\\a.jpg", {100, 2});  // written again since
-  images.charger(L"D:\\a.jpg", cadre);
-
-  preparer(L"D:\\a.jpg", cadre);
-  images.charger(L"D:\\a.jpg", Cadre{{1024, 768}});  // another screen
-
-  preparer(L"D:\\a.jpg", cadre);
-  images.charger(L"D:\\a.jpg", Cadre{{800, 600}, true});  // another size mode
-
-  preparer(L"D:\\a.jpg", cadre);
-  images.charger(L"D:\\b.jpg", cadre);  // another file
-  images.charger(L"D:\\a.jpg", cadre);  // and the prepared one is gone with that tick
-
-  preparer(L"D:\\a.jpg", cadre);
-  {
-    std::lock_guard<std::mutex> verrou(mutex_fichiers);
-    fichiers.erase(L"D:\\a.jpg");  // deleted since
-  }
-  ici.tailles.erase(L"D:\\a.jpg");
-  EXPECT_EQ(images.charger(L"D:\\a.jpg", cadre), nullptr);  // the error path, as without it
-
-  EXPECT_EQ(ici.chargees, (std::vector<std::wstring>{L"D:\\a.jpg", L"D:\\a.jpg", L"D:\\a.jpg", L"D:\\b.jpg",
-                                                     L"D:\\a.jpg", L"D:\\a.jpg"}));
+  preparer(L"a");
+  fichiers[L"a"] = {100, 2};  // written again since
+  EXPECT_TRUE(decode(L"a", cadre));
+  preparer(L"a");
+  EXPECT_TRUE(decode(L"a", Cadre{{1024, 768}}));  // another screen
+  preparer(L"a");
+  EXPECT_TRUE(decode(L"a", Cadre{{800, 600}, true}));  // another size mode
+  preparer(L"a");
+  EXPECT_TRUE(decode(L"b", cadre));  // another file
+  EXPECT_TRUE(decode(L"a", cadre));  // and the prepared one is gone with that tick
+  preparer(L"a");
+  fichiers.erase(L"a");  // deleted since
+  decodeur.tailles.erase(L"a");
+  EXPECT_EQ(images.charger(L"a", cadre), nullptr);  // the error path, as without it
 }
 
 TEST_F(Anticipation, ANewerRequestReplacesAnOlderOne) {
-  images.anticiper(L"D:\\a.jpg", cadre);
-  images.anticiper(L"D:\\b.jpg", cadre);
+  images.anticiper(L"a", cadre);
+  images.anticiper(L"b", cadre);
   images.attendre();
-  EXPECT_EQ(images.charger(L"D:\\b.jpg", cadre)->taille_naturelle(), (Taille{30, 40}));
-  EXPECT_TRUE(ici.chargees.empty());
-}
-
-// The tick then only copies it: the worker makes it at the pixels the
-// fitting gives, odd proportions and rounding included.
-TEST_F(Anticipation, ThePreparedPictureIsMadeAtTheSizeItIsShownAt) {
-  const struct {
-    Taille naturelle;
-    Cadre cadre;
-    std::pair<int, int> faite;
-  } cas[] = {
-      {{4000, 3000}, {{800, 600}}, {798, 600}},      // shrunk: 600 x 1.33
-      {{3000, 4000}, {{800, 600}}, {451, 600}},      // tall: 600 / 1.33, truncated
-      {{1000, 333}, {{800, 600}}, {800, 266}},       // wide: 800 / 3.0
-      {{40, 30}, {{800, 600}}, {40, 30}},            // fits: mode 1 leaves it
-      {{40, 30}, {{800, 600}, true}, {798, 600}},    // mode 2 enlarges it
-      {{333, 333}, {{800, 600}, true}, {600, 600}},  // square: the height first
-  };
-  for (const auto& c : cas) {
-    fil.tailles[L"D:\\a.jpg"] = c.naturelle;
-    preparer(L"D:\\a.jpg", c.cadre);
-    auto image = std::dynamic_pointer_cast<const test::FausseImage>(images.charger(L"D:\\a.jpg", c.cadre));
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->faite(), c.faite) << c.naturelle.largeur << "x" << c.naturelle.hauteur;
-    EXPECT_EQ(image->taille_naturelle(), c.naturelle);
-  }
-}
-
-TEST(AnticipationDuTick, TheTickAsksForTheNextFileWithItsOwnBox) {
-  test::Banc banc;
-  banc.ecran.taille = {800 * 15.0, 600 * 15.0, 15, 15};
-  banc.fichiers.dossiers[L"D:\\img"] = {L"a.bmp", L"b.bmp"};
-  for (const wchar_t* n : {L"D:\\img\\a.bmp", L"D:\\img\\b.bmp"}) banc.images.tailles[n] = {100, 50};
-  auto fenetre = banc.demarrer(L"/s", {{L"dossier demarrage", L"D:\\img"}, {L"taille", L"1"}});
-  fenetre->Timer1_Timer();
-  fenetre->Timer1_Timer();
-  banc.magasin.poser(L"taille", L"0");  // natural size: no box
-  fenetre->Timer1_Timer();
-  using Demande = std::pair<std::wstring, std::optional<Cadre>>;
-  EXPECT_EQ(banc.images.anticipees, (std::vector<Demande>{{L"D:\\img\\b.bmp", Cadre{{800, 600}}},
-                                                          {L"D:\\img\\a.bmp", Cadre{{800, 600}}},
-                                                          {L"D:\\img\\b.bmp", std::nullopt}}));
+  EXPECT_FALSE(decode(L"b", cadre));
 }
 
 // A run that ends doesn't wait for the decode under way: the worker's
 // decoder is told to give up.
-TEST(AnticipationAbandon, ARunThatEndsMakesTheDecodeUnderWayGiveUp) {
+TEST_F(Anticipation, ARunThatEndsMakesTheDecodeUnderWayGiveUp) {
+  static std::atomic<bool> commence{false}, vu{false};
   struct Lent : Images {
-    Lent(const std::atomic<bool>& abandon, std::atomic<bool>& commence, std::atomic<bool>& vu)
-        : abandon(abandon), commence(commence), vu(vu) {}
+    explicit Lent(const std::atomic<bool>& abandon) : abandon(abandon) {}
     std::shared_ptr<const Image> charger(std::wstring_view, std::optional<Cadre>) override {
       commence = true;
       for (int i = 0; i < 5000 && !abandon; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -150,15 +98,11 @@ TEST(AnticipationAbandon, ARunThatEndsMakesTheDecodeUnderWayGiveUp) {
       return nullptr;
     }
     const std::atomic<bool>& abandon;
-    std::atomic<bool>&commence, &vu;
   };
-  test::FaussesImages ici;
-  std::atomic<bool> commence{false}, vu{false};
   {
-    ImagesAnticipees images{
-        ici, [&](const std::atomic<bool>& abandon) { return std::make_unique<Lent>(abandon, commence, vu); },
-        [](std::wstring_view) { return std::optional<EmpreinteFichier>(EmpreinteFichier{}); }};
-    images.anticiper(L"D:\\a.jpg", std::nullopt);
+    ImagesAnticipees lente{decodeur, [](const std::atomic<bool>& abandon) { return std::make_unique<Lent>(abandon); },
+                           [](std::wstring_view) { return std::optional(EmpreinteFichier{}); }};
+    lente.anticiper(L"a", std::nullopt);
     while (!commence) std::this_thread::yield();
   }
   EXPECT_TRUE(vu);

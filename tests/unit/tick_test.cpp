@@ -1,163 +1,157 @@
-// The slideshow tick: order, wrap-round, the empty list, the error path.
+// The slideshow tick and its steps: order, wrap-round, errors, the empty list,
+// the size mode and its box, the fitting's worked examples, the background colour.
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
 
 #include "fakes.h"
 #include "screensaver/frmVeille.h"
+#include "slideshow/ajustement.h"
 
 namespace pixavue {
 namespace {
 
-constexpr wchar_t kErreur[] = L"Erreur lors de la lecture du fichier";
-
-struct Tick : ::testing::Test {
+struct Diaporama {
   test::Banc banc;
-  frmVeille fenetre{banc.services(), 96};
+  std::unique_ptr<frmVeille> fenetre;
 
-  // A full-screen start on 800 x 600 over a folder of these files.
-  void demarrer(std::vector<std::wstring> noms, const wchar_t* dossier = L"D:\\img") {
+  // A full-screen start on 800 x 600 over a folder of these files, those
+  // given a size being readable.
+  void demarrer(std::wstring dossier, std::vector<std::pair<std::wstring, Taille>> fichiers) {
     banc.ecran.taille = {800 * 15.0, 600 * 15.0, 15, 15};
-    banc.fichiers.dossiers[dossier] = std::move(noms);
-    banc.magasin.poser(L"dossier demarrage", dossier);
-    banc.processus.ligne = L"/s";
-    fenetre.Form_Load();
+    for (const auto& [nom, taille] : fichiers) {
+      banc.fichiers.dossiers[dossier].push_back(nom);
+      if (taille.largeur) banc.images.tailles[dossier + (dossier.ends_with(L'\\') ? L"" : L"\\") + nom] = taille;
+    }
+    fenetre = banc.demarrer(L"/s", {{L"dossier demarrage", dossier.c_str()}});
   }
-  void image(const std::wstring& chemin, double l, double h) { banc.images.tailles[chemin] = {l, h}; }
+  // What each of these ticks shows: the path caption, the text over the
+  // picture, and the picture (its natural size) at its shown size.
+  std::wstring ticks(int nombre) {
+    std::wostringstream o;
+    for (int i = 0; i < nombre; ++i) {
+      fenetre->Timer1_Timer();
+      const Controle& image = fenetre->Image1[1];
+      o << fenetre->lblInfo.Caption << (fenetre->txtInfos.Visible ? L" [" + fenetre->txtInfos.Caption + L"]" : L"");
+      if (image.Visible && image.Picture)
+        o << L" " << image.Picture->taille_naturelle().largeur << L"x" << image.Picture->taille_naturelle().hauteur
+          << L" at " << image.Width << L"x" << image.Height;
+      o << L"; ";
+    }
+    return o.str();
+  }
 };
+struct Tick : ::testing::Test, Diaporama {};
 
-TEST_F(Tick, WalksTheListInOrderAndRoundAgain) {
-  demarrer({L"a.bmp", L"b.bmp", L"c.bmp"});
-  for (const wchar_t* n : {L"D:\\img\\a.bmp", L"D:\\img\\b.bmp", L"D:\\img\\c.bmp"}) image(n, 100, 50);
-  std::vector<std::wstring> montrees;
-  for (int i = 0; i < 7; ++i) {
-    fenetre.Timer1_Timer();
-    montrees.push_back(fenetre.lblInfo.Caption);
-    EXPECT_FALSE(fenetre.txtInfos.Visible);
-  }
-  EXPECT_EQ(montrees,
-            (std::vector<std::wstring>{L"D:\\img\\a.bmp", L"D:\\img\\b.bmp", L"D:\\img\\c.bmp", L"D:\\img\\a.bmp",
-                                       L"D:\\img\\b.bmp", L"D:\\img\\c.bmp", L"D:\\img\\a.bmp"}));
-  EXPECT_EQ(banc.images.chargees, montrees);  // each tick reads its file afresh
-  EXPECT_EQ(banc.fenetre.arrets, 0);
-}
-
-TEST_F(Tick, OneFileIsShownOnEveryTickAndARootGetsNoSecondBackslash) {
-  demarrer({L"seule.jpg"}, L"C:\\");
-  image(L"C:\\seule.jpg", 320, 240);
-  for (int i = 0; i < 3; ++i) fenetre.Timer1_Timer();
-  EXPECT_EQ(banc.images.chargees, std::vector<std::wstring>(3, L"C:\\seule.jpg"));
-  EXPECT_EQ(fenetre.IndexImage, 1);
-}
-
-TEST_F(Tick, ShowsTheFittedPictureCentredOverItsColour) {
-  demarrer({L"a.jpg"});
-  image(L"D:\\img\\a.jpg", 1024, 768);
-  banc.magasin.poser(L"couleur fond", L"0");
-  fenetre.Timer1_Timer();
-  const Controle& montree = fenetre.Image1[1];
-  EXPECT_TRUE(montree.Visible && montree.Stretch);
-  EXPECT_FALSE(fenetre.Image1[0].Visible);
-  EXPECT_EQ(montree.Picture, fenetre.Image1[0].Picture);
-  EXPECT_NEAR(montree.Width, 798, 1e-3);
-  EXPECT_EQ(montree.Height, 600);
-  EXPECT_NEAR(montree.Left, 1, 1e-3);
-  EXPECT_EQ(fenetre.BackColor, Couleur::rgb(0));
-  EXPECT_EQ(fenetre.lblInfo.ForeColor, Couleur::rgb(0xFFFFFF));
-  // Mode 1 may shrink it into the screen: the decoder is told the screen's size.
-  ASSERT_EQ(banc.images.cadres.size(), 1u);
-  EXPECT_EQ(banc.images.cadres[0], (Cadre{{800, 600}}));
+// A failed load shows the error text over the previous picture, if any, and
+// restarts the timer, so that the next tick comes a full interval later.
+// Meanwhile the next file may be prepared, for the box of this tick.
+TEST_F(Tick, WalksTheListRoundAgainAndAFailedLoadKeepsThePreviousPicture) {
+  demarrer(L"C:\\", {{L"a.jpg", {}}, {L"b.jpg", {320, 240}}, {L"c.jpg", {}}, {L"d.jpg", {2000, 500}}});  // a root
+  EXPECT_EQ(ticks(5),
+            L"C:\\a.jpg [Erreur lors de la lecture du fichier]; C:\\b.jpg 320x240 at 320x240; "
+            L"C:\\c.jpg [Erreur lors de la lecture du fichier] 320x240 at 320x240; "
+            L"C:\\d.jpg 2000x500 at 800x200; "
+            L"C:\\a.jpg [Erreur lors de la lecture du fichier] 2000x500 at 800x200; ");
+  const wchar_t *a = L"C:\\a.jpg", *b = L"C:\\b.jpg", *c = L"C:\\c.jpg", *d = L"C:\\d.jpg";
+  EXPECT_EQ(banc.images.chargees, (std::vector<std::wstring>{a, b, c, d, a}));  // each tick reads its file afresh
+  EXPECT_TRUE(banc.fenetre.arrets == 3 && banc.fenetre.active);
+  using Demande = std::pair<std::wstring, std::optional<Cadre>>;
+  const Cadre ecran{{800, 600}};
+  EXPECT_EQ(banc.images.anticipees, (std::vector<Demande>{{b, ecran}, {c, ecran}, {d, ecran}, {a, ecran}, {b, ecran}}));
 }
 
 TEST_F(Tick, AnEmptyListShowsItsMessageAndEndsOnTheTwentiethTick) {
-  demarrer({});
-  for (int i = 1; i < 20; ++i) {
-    fenetre.Timer1_Timer();
-    EXPECT_EQ(banc.processus.terminaisons, 0) << i;
-  }
-  EXPECT_EQ(fenetre.txtInfos.Caption, L"Aucuns fichiers à visionner...");
-  EXPECT_TRUE(fenetre.txtInfos.Visible);
-  EXPECT_EQ(fenetre.txtInfos.ForeColor, Couleur::rgb(0x0000FF));
-  EXPECT_EQ(fenetre.txtInfos.BackColor, Couleur::rgb(0));
-  EXPECT_EQ(fenetre.txtInfos.Font.points, 14);
-  EXPECT_TRUE(fenetre.txtInfos.Font.gras);
-  EXPECT_EQ(fenetre.BackColor, Couleur::rgb(0));
-  EXPECT_EQ(fenetre.lblInfo.Caption, L"");
-  EXPECT_TRUE(banc.images.chargees.empty());
-  fenetre.Timer1_Timer();
+  demarrer(L"D:\\img", {});
+  ticks(19);
+  EXPECT_EQ(banc.processus.terminaisons, 0);
+  EXPECT_EQ(ticks(1), L" [Aucuns fichiers à visionner...]; ");
   EXPECT_EQ(banc.processus.terminaisons, 1);
 }
 
-TEST_F(Tick, AFailedLoadKeepsThePreviousPictureAndGoesOn) {
-  demarrer({L"a.jpg", L"b.jpg", L"c.jpg"});
-  image(L"D:\\img\\a.jpg", 320, 240);
-  image(L"D:\\img\\c.jpg", 2000, 500);
-  fenetre.Timer1_Timer();
-  const Controle avant = fenetre.Image1[1];
-
-  fenetre.Timer1_Timer();  // b.jpg fails
-  EXPECT_TRUE(fenetre.txtInfos.Visible);
-  EXPECT_EQ(fenetre.txtInfos.Caption, kErreur);
-  EXPECT_EQ(banc.fenetre.arrets, 1);
-  EXPECT_TRUE(banc.fenetre.active);  // restarted
-  EXPECT_EQ(fenetre.lblInfo.Caption, L"D:\\img\\b.jpg");
-  EXPECT_EQ(fenetre.Image1[1].Picture, avant.Picture);
-  EXPECT_EQ(fenetre.Image1[1].Left, avant.Left);
-  EXPECT_EQ(fenetre.Image1[1].Width, avant.Width);
-  EXPECT_TRUE(fenetre.Image1[1].Visible);
-  EXPECT_EQ(fenetre.IndexImage, 2);
-
-  fenetre.Timer1_Timer();
-  EXPECT_FALSE(fenetre.txtInfos.Visible);
-  EXPECT_EQ(fenetre.Image1[1].Width, 800);
-  EXPECT_EQ(fenetre.Image1[1].Height, 200);
-}
-
-TEST_F(Tick, AnUnreadableFirstFileShowsNoPicture) {
-  demarrer({L"a.jpg"});
-  fenetre.Timer1_Timer();
-  EXPECT_EQ(fenetre.Image1[1].Picture, nullptr);
-  EXPECT_EQ(fenetre.txtInfos.Caption, kErreur);
-}
-
-TEST_F(Tick, ABadColourShowsTheErrorOnEveryTickWhilePicturesGoOn) {
-  demarrer({L"a.jpg", L"b.jpg"});
-  image(L"D:\\img\\a.jpg", 100, 100);
-  image(L"D:\\img\\b.jpg", 200, 100);
-  banc.magasin.poser(L"couleur fond", L"bleu");
-  const Couleur depart = fenetre.BackColor;
-  for (int i = 0; i < 3; ++i) {
-    fenetre.Timer1_Timer();
-    EXPECT_EQ(fenetre.txtInfos.Caption, kErreur);
-    EXPECT_TRUE(fenetre.txtInfos.Visible);
-    EXPECT_EQ(fenetre.BackColor, depart);
-    EXPECT_EQ(fenetre.lblInfo.ForeColor, Couleur::rgb(0));
-    EXPECT_NE(fenetre.Image1[1].Picture, nullptr);
-  }
-}
-
+// Modes 1 and 2 fit the picture into the screen, and tell the decoder, and
+// the preparation of the next file, that box; mode 2 may enlarge into it.
 TEST_F(Tick, SizeModeFromTaille) {
-  struct Cas {
-    const wchar_t* taille;
-    double largeur;
-    bool erreur;
-  } cas[] = {
-      {L"", 1000, false},                                                                       // mode 0: natural size
-      {L"abc", 1000, false}, {L"1", 800, false},     {L"2", 800, false}, {L"1.5", 800, false},  // rounds to 2
-      {L"2.5", 800, false},                                                                     // rounds to 2
-      {L"3", 1000, false},                            // out of 0 to 2: natural
-      {L"-1", 1000, false},  {L"40000", 1000, true},  // too large for 16 bits: error, then mode 0
+  const std::tuple<const wchar_t*, int, bool> cas[] = {
+      {L"", 0, false},    {L"abc", 0, false}, {L"1", 1, false},  {L"2", 2, false},    {L"1.5", 2, false},
+      {L"2.5", 2, false}, {L"3", 0, false},   {L"-1", 0, false}, {L"40000", 0, true},  // out of 16 bits
   };
-  for (auto [taille, largeur, erreur] : cas) {
-    test::Banc b;
-    b.ecran.taille = {800 * 15.0, 600 * 15.0, 15, 15};
-    b.fichiers.dossiers[L"D:\\img"] = {L"a.jpg"};
-    b.images.tailles[L"D:\\img\\a.jpg"] = {1000, 700};
-    auto f = b.demarrer(L"/s", {{L"dossier demarrage", L"D:\\img"}});
-    b.magasin.poser(L"taille", taille);  // after the start-up, which fills an empty one
-    f->Timer1_Timer();
-    EXPECT_NEAR(f->Image1[1].Width, largeur, 1) << taille;
-    EXPECT_EQ(f->txtInfos.Visible, erreur) << taille;
-    EXPECT_EQ(b.images.cadres.back().has_value(), largeur == 800) << taille;
+  demarrer(L"D:\\img", {{L"a.jpg", {1000, 700}}});
+  for (auto [taille, mode, erreur] : cas) {
+    banc.magasin.poser(L"taille", taille);
+    EXPECT_EQ(ticks(1), L"D:\\img\\a.jpg" + std::wstring(erreur ? L" [Erreur lors de la lecture du fichier]" : L"") +
+                            (mode ? L" 1000x700 at 800x559; " : L" 1000x700 at 1000x700; "))
+        << taille;
+    const auto boite = mode ? std::optional(Cadre{{800, 600}, mode == 2}) : std::nullopt;
+    EXPECT_EQ(banc.images.cadres.back(), boite) << taille;
+    EXPECT_EQ(banc.images.anticipees.back().second, boite) << taille;
   }
+}
+
+TEST(Ajustement, WorkedExamples) {
+  // Mode, the picture's width and height, the screen's, then the displayed
+  // slot: width x height at left, top.
+  const std::tuple<std::int16_t, double, double, std::int16_t, std::int16_t, const char*> cas[] = {
+      {1, 1024, 768, 800, 600, "798x600 at 1,0"},     // Rapport 1.33: 601 overflows, back to 600 x 798
+      {1, 320, 240, 800, 600, "320x240 at 240,180"},  // fits
+      {2, 320, 240, 800, 600, "798x600 at 1,0"},      // enlarged like the large one
+      {2, 600, 800, 800, 600, "451x600 at 174.5,0"},  // tall: 600 / 1.33 = 451.12...
+      {1, 2000, 500, 800, 600, "800x200 at 0,200"},   // Rapport 4
+      {1, 1000, 1000, 800, 600, "600x600 at 100,0"},  // square
+      {2, 1000, 1000, 800, 600, "600x600 at 100,0"},
+      {0, 1000, 700, 800, 600, "1000x700 at -100,-50"},  // cropped by the edges
+      {1, 800, 600, 800, 600, "800x600 at 0,0"},         // equality fits
+      {1, 1600, 1200, 1024, 768, "1021.44x768 at 1.28,0"},
+      {7, 1000, 700, 800, 600, "1000x700 at -100,-50"},  // unknown modes change nothing
+      {-1, 10, 10, 800, 600, "10x10 at 395,295"},
+      {2, 500, 2000, 800, 600, "150x600 at 325,0"},    // tall, Rapport 4
+      {2, 3000, 600, 800, 600, "800x160 at 0,220"},    // wide, Rapport 5
+      {2, 10, 7, 800, 600, "800x559 at 0,20.5"},       // 10 / 7 rounds to 1.43; 800 / 1.43 = 559.44...
+      {2, 0, 50, 800, 600, "fault 600x600 at 100,0"},  // no proportion: the rule goes on with 1
+  };
+  for (auto [mode, w, h, W, H, attendu] : cas) {
+    Controle travail{.Width = w, .Height = h}, affichee;
+    const bool juste = ajuster(travail, mode, W, H);
+    placer(affichee, travail, W, H);
+    auto m = [](double v) { return std::round(v * 1000) / 1000; };  // without single precision's noise
+    std::ostringstream montre;
+    montre << (juste ? "" : "fault ") << m(affichee.Width) << "x" << m(affichee.Height) << " at " << m(affichee.Left)
+           << "," << m(affichee.Top)
+           << (travail.Stretch && affichee.Stretch && affichee.Visible ? "" : " unstretched or hidden");
+    EXPECT_EQ(montre.str(), attendu) << w << "x" << h << " mode " << mode;
+  }
+}
+
+TEST(Ajustement, RapportIsRoundedToTwoDecimalsHalvesToEven) {
+  // 1.005, 1.015 and 1.025 fall just below their halves in single precision;
+  // 1.125 and 1.375 are exact halves, and go to the even neighbour.
+  // clang-format off
+  const float cas[][3] = {{1024, 768, 1.33f},  {10, 7, 1.43f},      {2000, 500, 4.0f}, {1001, 1000, 1.0f},
+                          {1005, 1000, 1.0f},  {1015, 1000, 1.01f}, {1025, 1000, 1.02f}, {9, 8, 1.12f}, {11, 8, 1.38f}};
+  // clang-format on
+  for (auto [l, c, attendu] : cas) EXPECT_FLOAT_EQ(rapport(l, c), attendu) << l << "/" << c;
+}
+
+// Random when empty, from three draws of the run's fixed sequence; a text
+// that isn't a colour keeps the background and shows the error on every tick
+// while the pictures go on. Every tick draws three numbers, whatever the
+// setting: x1 = (327680 * 1140671485 + 12820163) mod 2^24, and so on.
+TEST_F(Tick, TheBackgroundColourComesFromCouleurFond) {
+  demarrer(L"D:\\img", {{L"a.jpg", {100, 100}}});
+  ticks(1);
+  // The first three draws times 255, rounded: 179.9 gives 180 red, 136 green, 147.8 gives 148 blue.
+  const Couleur hasard = Couleur::rgb(180 + 256 * 136 + 65536 * 148);
+  EXPECT_EQ(fenetre->BackColor, hasard);
+  for (const wchar_t* texte : {L"bleu", L"12abc", L"99999999999", L"-1", L"16777216"}) {
+    banc.magasin.poser(L"couleur fond", texte);
+    EXPECT_EQ(ticks(1), L"D:\\img\\a.jpg [Erreur lors de la lecture du fichier] 100x100 at 100x100; ") << texte;
+    EXPECT_EQ(fenetre->BackColor, hasard) << texte;
+  }
+  banc.magasin.poser(L"couleur fond", L"16777215");
+  EXPECT_EQ(ticks(1), L"D:\\img\\a.jpg 100x100 at 100x100; ");
+  EXPECT_EQ(fenetre->BackColor, Couleur::rgb(0xFFFFFF));
+  EXPECT_EQ(fenetre->Rnd.Rnd(), 12869998.0f / 16777216.0f);  // the twenty-second
 }
 
 }  // namespace
