@@ -1,13 +1,14 @@
 // The settings dialog as a user meets it: the real window over the real
-// registry, driven by the messages that clicks and typing send, its message
-// boxes read and dismissed as a user would.
+// registry, driven by the messages that clicks, keys and the mouse send, its
+// message boxes read and dismissed as a user would; and its layout at the
+// prefix's dots per inch (96, and 144 through a_144_ppp.sh).
 #include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "echantillons.h"
-#include "gardien_boites.h"
+#include "layouts/ressources.h"
 #include "win32/dialogues_win32.h"
 #include "win32/ecran_win32.h"
 #include "win32/fenetre_options.h"
@@ -20,17 +21,32 @@
 namespace pixavue::win32 {
 namespace {
 
+std::wstring texte(HWND h) {
+  wchar_t t[512] = {};
+  GetWindowTextW(h, t, 512);
+  return t;
+}
+
+// Each message box of this thread, read as a user sees it when it comes up
+// ("x title: text" for the stop icon, "?" before any other), then its OK
+// pressed: the box returns to the code that showed it once its loop runs.
+std::vector<std::wstring> boites;
+LRESULT CALLBACK lire_boite(int code, WPARAM wparam, LPARAM lparam) {
+  const HWND boite = reinterpret_cast<HWND>(wparam);
+  if (code == HCBT_ACTIVATE && GetClassLongW(boite, GCW_ATOM) == 32770) {  // the dialog class, "#32770"
+    const auto icone = reinterpret_cast<HICON>(SendDlgItemMessageW(boite, 0x440, STM_GETICON, 0, 0));  // Wine's id
+    boites.push_back((icone == LoadIconW(nullptr, IDI_ERROR) ? L"x " : L"? ") + texte(boite) + L": " +
+                     texte(GetDlgItem(boite, 0xFFFF)));
+    PostMessageW(boite, WM_COMMAND, IDOK, 0);
+  }
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
 // The real process services, but an end that only counts.
 struct ProcessusDialogue : ProcessusWin32 {
   void terminer() override { ++fins; }
   int fins = 0;
 };
-
-std::wstring texte(HWND fenetre) {
-  wchar_t t[512] = {};
-  GetWindowTextW(fenetre, t, 512);
-  return t;
-}
 
 struct DialogueReel : ::testing::Test {
   InitialisationCom com;
@@ -43,23 +59,19 @@ struct DialogueReel : ::testing::Test {
   FenetreOptions fenetre{GetModuleHandleW(nullptr), points_par_pouce()};
   SonPartage son;
   std::unique_ptr<frmOptions> options;
-  test::GardienBoites boites;
+  HHOOK crochet = SetWindowsHookExW(WH_CBT, &lire_boite, nullptr, GetCurrentThreadId());
 
-  void SetUp() override { effacer(); }
-  void TearDown() override {
-    if (son.Lecteur) son.Lecteur->nettoyer();
+  // The dialog loaded over settings other than the defaults, and shown.
+  DialogueReel() {
     effacer();
-  }
-  static void effacer() {
-    for (const wchar_t* cle : {L"Software\\PixavueSCR", L"Software\\Pixavue", L"Software\\PixavueSCR-essai"})
-      RegDeleteTreeW(HKEY_CURRENT_USER, cle);
-  }
-  void poser(const wchar_t* cle, const std::wstring& valeur) {
-    magasin.ecrire_parametre(L"PixavueSCR", L"parametres", cle, valeur);
-  }
-  std::wstring lire(const wchar_t* cle) { return magasin.lire_parametre(L"PixavueSCR", L"parametres", cle); }
-
-  void charger() {
+    magasin.ecrire_parametre(L"Pixavue", L"parametres", L"dossier application", L"C:\\Pixavue\\");
+    const wchar_t* reglages[] = {L"secondes",       L"9", L"couleur fond", L"255",
+                                 L"chemin fichier", L"0", L"type fichier", L"4",
+                                 L"taille",         L"2", L"informations", L"0"};  // key, text, key...
+    for (std::size_t i = 0; i < std::size(reglages); i += 2)
+      magasin.ecrire_parametre(L"PixavueSCR", L"parametres", reglages[i], reglages[i + 1]);
+    magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", test::echantillon(L""));
+    magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"son", test::chemin_wine(PIXAVUE_SONS, L"deux-tons.wav"));
     options = std::make_unique<frmOptions>(
         frmOptions::Services{magasin, processus, ecran, fichiers, fenetre, dialogues, media, son});
     fenetre.attacher(*options);
@@ -67,6 +79,16 @@ struct DialogueReel : ::testing::Test {
     ShowWindow(fenetre.hwnd(), SW_SHOW);
     pomper();
   }
+  ~DialogueReel() override {
+    UnhookWindowsHookEx(crochet);
+    son.liberer();
+    effacer();
+  }
+  static void effacer() {
+    boites.clear();
+    for (const wchar_t* cle : {L"Software\\PixavueSCR", L"Software\\Pixavue"}) RegDeleteTreeW(HKEY_CURRENT_USER, cle);
+  }
+  std::wstring lire(const wchar_t* cle) { return magasin.lire_parametre(L"PixavueSCR", L"parametres", cle); }
   // Messages as the dialog's own loop handles them, for a while.
   void pomper(DWORD millisecondes = 100) {
     const ULONGLONG fin = GetTickCount64() + millisecondes;
@@ -76,7 +98,11 @@ struct DialogueReel : ::testing::Test {
       Sleep(10);
     } while (GetTickCount64() < fin);
   }
-  HWND c(const wchar_t* nom, int indice = -1) { return fenetre.controle(nom, indice); }
+  HWND c(std::wstring_view nom, int indice = -1) { return fenetre.controle(nom, indice); }
+  void cliquer(HWND bouton) {
+    SendMessageW(bouton, BM_CLICK, 0, 0);
+    pomper();
+  }
   // A real click on a list's item: the list tells its window itself.
   void cliquer_element(HWND liste, int element) {
     RECT zone;
@@ -86,130 +112,153 @@ struct DialogueReel : ::testing::Test {
     SendMessageW(liste, WM_LBUTTONUP, 0, point);
     pomper();
   }
-  void cliquer(HWND bouton) {
-    SendMessageW(bouton, BM_CLICK, 0, 0);
-    pomper();
+  // The window as its user sees it: each visible control's value, "-" before
+  // one that is off (one without a value shows only then); the boxes.
+  std::wstring etat() {
+    std::wstring s;
+    for (const auto& d : kDispositionOptions.controles) {
+      const HWND h = c(d.nom, d.indice);
+      if (!h || !IsWindowVisible(h)) continue;
+      std::wstring valeur;
+      if (d.genre == Genre::zone_texte || d.genre == Genre::liste_deroulante) valeur = L"=" + texte(h);
+      if (d.genre == Genre::case_a_cocher || d.genre == Genre::bouton_option)
+        valeur = L"=" + std::to_wstring(SendMessageW(h, BM_GETCHECK, 0, 0));
+      if (d.genre == Genre::liste) valeur = L"=" + std::to_wstring(SendMessageW(h, LB_GETCURSEL, 0, 0));
+      if (valeur.empty() && IsWindowEnabled(h)) continue;
+      s += (IsWindowEnabled(h) ? L" " : L" -") + std::wstring(d.nom) +
+           (d.indice >= 0 ? std::to_wstring(d.indice) : L"") + valeur;
+    }
+    for (const auto& boite : boites) s += L" [" + boite + L"]";
+    return s.substr(1);
   }
 };
 
-TEST_F(DialogueReel, EveryControlShowsTheSeededSettings) {
-  poser(L"dossier demarrage", test::echantillon(L""));
-  poser(L"secondes", L"9");
-  poser(L"couleur fond", L"255");
-  poser(L"chemin fichier", L"0");
-  poser(L"type fichier", L"4");
-  poser(L"taille", L"2");
-  poser(L"informations", L"0");
-  poser(L"son", test::son_essai(L"deux-tons.wav"));
-  magasin.ecrire_parametre(L"Pixavue", L"parametres", L"dossier application", L"C:\\Pixavue\\");
-  charger();
+TEST_F(DialogueReel, TheControlsShowTheSettingsClicksAndEnterSaveWhatTheyShowAndEscEndsTheProgram) {
+  EXPECT_EQ(etat(), L"txtDossier=" + test::echantillon(L"") +
+                        L" lstFiltres=4 cboTemps= 10 optCouleur0=0 optCouleur1=1 lstTaille=2 chkNomFichier=0 "
+                        L"chkInfos=0 chkSon=1 -cmdStopSon -cmdEnregistrer");
+  HDC dc = GetDC(c(L"lblCouleur"));
+  EXPECT_EQ(GetPixel(dc, 4, 4), RGB(255, 0, 0));  // red, as the swatch paints it
+  ReleaseDC(c(L"lblCouleur"), dc);
 
-  EXPECT_TRUE(boites.lues().empty());
-  EXPECT_EQ(texte(c(L"txtDossier")), test::echantillon(L""));
-  EXPECT_EQ(SendMessageW(c(L"cboTemps"), CB_GETCURSEL, 0, 0), 9);
-  EXPECT_EQ(texte(c(L"cboTemps")), L" 10");
-  EXPECT_EQ(SendMessageW(c(L"optCouleur", 0), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(SendMessageW(c(L"optCouleur", 1), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_TRUE(IsWindowEnabled(c(L"lblCouleur")));
-  EXPECT_EQ(SendMessageW(c(L"chkNomFichier"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(SendMessageW(c(L"lstFiltres"), LB_GETCOUNT, 0, 0), 9);
-  EXPECT_EQ(SendMessageW(c(L"lstFiltres"), LB_GETCURSEL, 0, 0), 4);
-  EXPECT_EQ(SendMessageW(c(L"lstTaille"), LB_GETCURSEL, 0, 0), 2);
-  EXPECT_EQ(SendMessageW(c(L"chkInfos"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(SendMessageW(c(L"chkSon"), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_TRUE(IsWindowEnabled(c(L"cmdOuvrirSon")) && IsWindowEnabled(c(L"cmdJouer")));
-  EXPECT_FALSE(IsWindowEnabled(c(L"cmdStopSon")) || IsWindowEnabled(c(L"cmdEnregistrer")));
-  EXPECT_TRUE(IsWindowEnabled(c(L"cmdPixavue")));
-  EXPECT_EQ(texte(c(L"lblAide")), L"Affichage des messages d'aide");
-  // Red, as the swatch paints it.
-  RECT zone;
-  GetWindowRect(c(L"lblCouleur"), &zone);
-  HDC ecran_dc = GetDC(nullptr);
-  EXPECT_EQ(GetPixel(ecran_dc, (zone.left + zone.right) / 2, (zone.top + zone.bottom) / 2), RGB(255, 0, 0));
-  ReleaseDC(nullptr, ecran_dc);
-}
-
-TEST_F(DialogueReel, ClicksMarkAChangeAndTheSaveWritesWhatTheControlsShow) {
-  poser(L"dossier demarrage", test::echantillon(L""));
-  charger();
-  ASSERT_FALSE(IsWindowEnabled(c(L"cmdEnregistrer")));
+  SetWindowTextW(c(L"txtDossier"), L"");  // an empty folder text is saved as it is
   cliquer(c(L"chkInfos"));
-  EXPECT_TRUE(IsWindowEnabled(c(L"cmdEnregistrer")));
   cliquer_element(c(L"lstTaille"), 0);
   cliquer_element(c(L"lstFiltres"), 3);  // GIFs: the samples have one
-  cliquer(c(L"optCouleur", 1));
-  EXPECT_TRUE(IsWindowEnabled(c(L"lblCouleur")));
+  cliquer(c(L"optCouleur", 0));
+  cliquer(c(L"chkSon"));
   SendMessageW(c(L"cboTemps"), CB_SETCURSEL, 14, 0);
   SendMessageW(fenetre.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c(L"cboTemps")), CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(c(L"cboTemps")));
-  EXPECT_TRUE(boites.lues().empty());
-
+  EXPECT_EQ(etat(),
+            L"txtDossier= lstFiltres=3 cboTemps= 15 optCouleur0=1 optCouleur1=0 -lblCouleur lstTaille=0 "
+            L"chkNomFichier=0 chkInfos=1 chkSon=0 -cmdOuvrirSon -cmdJouer -cmdStopSon");
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\PixavueSCR");  // every setting must be written again
   cliquer(c(L"cmdEnregistrer"));
-  EXPECT_EQ(lire(L"informations"), L"0");
-  EXPECT_EQ(lire(L"secondes"), L"14");
-  EXPECT_EQ(lire(L"dossier demarrage"), test::echantillon(L""));
-  EXPECT_EQ(lire(L"type fichier"), L"3");
-  EXPECT_EQ(lire(L"couleur fond"), L"0");
-  EXPECT_EQ(lire(L"taille"), L"0");
-  EXPECT_EQ(lire(L"son"), L"");
-  EXPECT_FALSE(IsWindowEnabled(c(L"cmdEnregistrer")));
+  std::wstring stockes;
+  for (const wchar_t* cle : {L"dossier demarrage", L"informations", L"secondes", L"type fichier", L"couleur fond",
+                             L"chemin fichier", L"taille", L"son"})
+    stockes += std::wstring(cle) + L"=" + lire(cle) + L" ";
+  EXPECT_EQ(stockes,
+            L"dossier demarrage= informations=1 secondes=14 type fichier=3 couleur fond= chemin fichier=0 "
+            L"taille=0 son= ");
 
-  // The help line follows the mouse.
-  SendMessageW(fenetre.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(c(L"lstTaille")),
-               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-  EXPECT_EQ(texte(c(L"lblAide")), L"Options de la taille des images");
+  // Enter is the save button; Esc closes without saving, lets the player go
+  // and ends the program.
+  for (WPARAM touche : {VK_RETURN, VK_ESCAPE}) {
+    cliquer(c(L"chkInfos"));
+    PostMessageW(c(L"txtDossier"), WM_KEYDOWN, touche, 0);
+    pomper();
+    EXPECT_FALSE(touche == VK_RETURN && IsWindowEnabled(c(L"cmdEnregistrer")));  // saved
+  }
+  EXPECT_EQ(lire(L"informations"), L"0");
+  EXPECT_FALSE(IsWindow(fenetre.hwnd()) || son.Lecteur || processus.fins != 1);
 }
 
 TEST_F(DialogueReel, F1InTheTextBoxAndTheHelpButtonSayTheHelpPageIsMissing) {
-  poser(L"dossier demarrage", test::echantillon(L""));
-  charger();
   SetForegroundWindow(fenetre.hwnd());
   SetFocus(c(L"txtDossier"));
   PostMessageW(c(L"txtDossier"), WM_KEYDOWN, VK_F1, 0);
   pomper(300);
-  auto lues = boites.lues();
-  ASSERT_EQ(lues.size(), 1u);
-  EXPECT_EQ(lues[0].titre, L"Fichier d'aide absent");
-  EXPECT_EQ(lues[0].texte.rfind(L"Fichier d'aide [pixavuescr.htm] introuvable. Assurez-vous que celui-ci doit se "
-                                L"trouver dans le dossier:\r\n",
-                                0),
-            0u);
-  EXPECT_EQ(lues[0].texte.back(), L'\\');
-  EXPECT_EQ(lues[0].icone, IDI_ERROR);
-
-  // "&Aide" sends a real F1 through the input queue.
-  cliquer(c(L"cmdAide"));
+  cliquer(c(L"cmdAide"));  // sends a real F1 through the input queue
   pomper(500);
-  EXPECT_EQ(boites.lues().size(), 2u);
+  const std::wstring absente =
+      L"x Fichier d'aide absent: Fichier d'aide [pixavuescr.htm] introuvable. Assurez-vous que celui-ci doit se "
+      L"trouver dans le dossier:\r\n" +
+      options->chemin_app();
+  EXPECT_EQ(boites, (std::vector{absente, absente}));
 }
 
-TEST_F(DialogueReel, TheViewerStartsFromItsSettingOrItsErrorIsShown) {
-  wchar_t ici[MAX_PATH];
-  GetModuleFileNameW(nullptr, ici, MAX_PATH);
-  std::wstring dossier(ici);
-  dossier.resize(dossier.find_last_of(L'\\') + 1);
-  magasin.ecrire_parametre(L"Pixavue", L"parametres", L"dossier application", dossier + L"visualiseur\\");
-  poser(L"dossier demarrage", test::echantillon(L""));
-  charger();
-  cliquer(c(L"cmdPixavue"));
-  DWORD montre = 0, taille = sizeof montre;
-  for (int i = 0; i < 100; ++i) {
-    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\PixavueSCR-essai", L"visualiseur", RRF_RT_REG_DWORD, nullptr,
-                     &montre, &taille) == ERROR_SUCCESS)
-      break;
-    pomper(50);
+// The keyboard walks the enabled controls in the layout's tab order. Over
+// each control the hand shows if it is laid out with it, else the arrow (the
+// text box's included); its tool tip is its layout's; the help line takes its
+// help, but for two that say something else and those that keep the last.
+TEST_F(DialogueReel, KeyboardMouseToolTipsAndHelpLineAsLaidOut) {
+  std::vector<HWND> attendus, parcourus;
+  for (auto [nom, indice] : kOrdreTabulation) {  // of the two options, the one checked
+    const HWND h = c(nom, indice);
+    const Genre genre = trouver(kDispositionOptions, nom, indice)->genre;
+    if (IsWindowVisible(h) && IsWindowEnabled(h) && genre != Genre::etiquette &&
+        (genre != Genre::bouton_option || SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED))
+      attendus.push_back(h);
   }
-  EXPECT_EQ(montre, static_cast<DWORD>(SW_SHOWNORMAL));
-  EXPECT_TRUE(boites.lues().empty());
+  for (HWND h = attendus[0]; parcourus.size() < attendus.size(); h = GetNextDlgTabItem(fenetre.hwnd(), h, FALSE))
+    parcourus.push_back(h);
+  EXPECT_EQ(parcourus, attendus);
 
-  magasin.ecrire_parametre(L"Pixavue", L"parametres", L"dossier application", dossier + L"absent\\");
-  cliquer(c(L"cmdPixavue"));
-  auto lues = boites.lues();
-  ASSERT_EQ(lues.size(), 1u);
-  EXPECT_EQ(lues[0].titre, L"Erreur...");
-  EXPECT_EQ(lues[0].texte.rfind(L"No: ", 0), 0u);
-  EXPECT_NE(lues[0].texte.find(L"\r\nDescription:\r\n"), std::wstring::npos);
-  EXPECT_EQ(lues[0].icone, IDI_ERROR);
+  HWND bulles = nullptr;
+  while ((bulles = FindWindowExW(nullptr, bulles, TOOLTIPS_CLASSW, nullptr)) &&
+         GetWindow(bulles, GW_OWNER) != fenetre.hwnd()) {
+  }
+  const HCURSOR main = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_MAIN));
+  for (const auto& d : kDispositionOptions.controles) {
+    const HWND h = c(d.nom, d.indice);
+    if (!d.visible || !h) continue;
+    const bool garde = d.nom == L"cboTemps" || (d.genre == Genre::etiquette && d.nom != L"lblCouleur");
+    std::wstring aide = garde ? texte(c(L"lblAide")) : std::wstring(d.info_bulle);
+    if (d.nom == L"lstTaille") aide = L"Options de la taille des images";
+    if (d.nom == L"cmdAide") aide = L"Affiche le fichier d'aide";
+    SetCursor(nullptr);
+    SendMessageW(fenetre.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(h), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    wchar_t bulle[128] = {};
+    TTTOOLINFOW outil{sizeof outil, 0, fenetre.hwnd(), reinterpret_cast<UINT_PTR>(h), {}, nullptr, bulle};
+    SendMessageW(bulles, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&outil));
+    EXPECT_EQ(std::wstring(GetCursor() == (d.main ? main : LoadCursorW(nullptr, IDC_ARROW)) ? L"" : L"wrong cursor, ") +
+                  L"tip " + bulle + L", help " + texte(c(L"lblAide")),
+              L"tip " + std::wstring(d.info_bulle) + L", help " + aide)
+        << std::wstring(d.nom);
+  }
+}
+
+using DispositionReelle = DialogueReel;
+TEST_F(DispositionReelle, EveryCaptionIsWholeAndNoControlCoversAnother) {
+  RECT client;
+  GetClientRect(fenetre.hwnd(), &client);
+  std::vector<std::pair<std::wstring, RECT>> vus;
+  for (const auto& d : kDispositionOptions.controles) {
+    if (!d.visible || d.genre == Genre::ligne) continue;
+    const HWND h = c(d.nom, d.indice);
+    const std::wstring nom = std::wstring(d.nom) + (d.indice >= 0 ? std::to_wstring(d.indice) : L"");
+    ASSERT_TRUE(IsWindowVisible(h)) << nom;
+    RECT r, dedans, commun, place;
+    GetWindowRect(h, &r);
+    MapWindowPoints(nullptr, fenetre.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_TRUE(IntersectRect(&dedans, &r, &client) && EqualRect(&dedans, &r)) << nom << L" reaches outside";
+    for (const auto& [autre, a] : vus) EXPECT_FALSE(IntersectRect(&commun, &r, &a)) << nom << L" covers " << autre;
+    vus.emplace_back(nom, r);
+    // The caption's width in the control's font, against the room the control
+    // leaves it: less a box or circle and its gap, or a push button's edges.
+    HDC dc = GetDC(h);
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
+    RECT legende{};
+    DrawTextW(dc, texte(h).c_str(), -1, &legende, DT_CALCRECT | DT_SINGLELINE);  // "&" marks a letter, takes no room
+    ReleaseDC(h, dc);
+    GetClientRect(h, &place);
+    int marge = d.genre == Genre::bouton ? 2 * GetSystemMetrics(SM_CXEDGE) + 2 : 0;
+    if (d.genre == Genre::case_a_cocher || d.genre == Genre::bouton_option)
+      marge = GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    EXPECT_LE(d.genre == Genre::zone_texte ? 0 : legende.right, place.right - marge) << nom << L": its caption is cut";
+  }
 }
 
 }  // namespace
