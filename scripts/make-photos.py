@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Test photos made from one picture seen upright (60 x 90: red, green /
 blue, yellow quarters):
-- o1.jpg ... o8.jpg: stored in each of the eight Exif orientations, as a
+- o6.jpg, o7.jpg: stored turned a quarter, and transposed then turned, as a
   camera would store it, each with an APP1 segment that names its
-  orientation; and stored as o6 with a damaged or missing tag;
+  orientation (the parser's unit tests take every other orientation and
+  every damaged tag);
 - cmyk.jpg: the picture as a print workflow stores it, in CMYK with Adobe's
   inverted convention;
 - geant-progressif.jpg: a progressive JPEG whose header says 22,500 x 33,300;
@@ -19,17 +20,15 @@ import subprocess
 import sys
 
 # How each orientation stores the upright picture, in ImageMagick's words.
-STOCKAGE = {1: [], 2: ["-flop"], 3: ["-rotate", "180"], 4: ["-flip"], 5: ["-transpose"],
-            6: ["-rotate", "-90"], 7: ["-transverse"], 8: ["-rotate", "90"]}
+STOCKAGE = {6: ["-rotate", "-90"], 7: ["-transverse"]}
 
 
-def app1(orientation, ordre="<", directory=None):
+def app1(orientation, ordre):
     """An Exif APP1 segment whose first directory holds the orientation tag."""
     magie = b"II" if ordre == "<" else b"MM"
     tiff = magie + struct.pack(ordre + "HI", 42, 8)
-    if directory is None:
-        directory = struct.pack(ordre + "H", 1) + struct.pack(ordre + "HHIHH", 0x0112, 3, 1, orientation, 0)
-    tiff += directory + struct.pack(ordre + "I", 0)
+    tiff += struct.pack(ordre + "H", 1) + struct.pack(ordre + "HHIHH", 0x0112, 3, 1, orientation, 0)
+    tiff += struct.pack(ordre + "I", 0)
     corps = b"Exif\0\0" + tiff
     return b"\xff\xe1" + struct.pack(">H", len(corps) + 2) + corps
 
@@ -53,18 +52,6 @@ def main():
         ordre = ">" if orientation % 2 else "<"
         with open(os.path.join(dossier, "o%d.jpg" % orientation), "wb") as f:
             f.write(avec_segment(brut, app1(orientation, ordre)))
-        if orientation == 6:
-            casses = {
-                "o6-sans-etiquette.jpg": b"",
-                "o6-tronquee.jpg": app1(6)[:-12],
-                "o6-hors-segment.jpg": app1(6, "<", struct.pack("<H", 40) + struct.pack("<HHIHH", 0x0112, 3, 1, 6, 0)),
-                "o6-valeur-9.jpg": app1(9),
-            }
-            for nom, segment in casses.items():
-                if segment[:2] == b"\xff\xe1":  # the length must still cover what is there
-                    segment = b"\xff\xe1" + struct.pack(">H", len(segment) - 2) + segment[4:]
-                with open(os.path.join(dossier, nom), "wb") as f:
-                    f.write(avec_segment(brut, segment))
     subprocess.run(["convert", droite, "-colorspace", "CMYK", "-quality", "95", os.path.join(dossier, "cmyk.jpg")],
                    check=True)
     progressif = subprocess.run(["convert", "-size", "64x64", "xc:gray", "-interlace", "JPEG", "jpg:-"], check=True,
