@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The release package: a ZIP of Pixavue.scr, its help page and LISEZMOI.txt;
 # the program stripped, unpacked, under 1 MB, its symbols kept apart, and
-# importing nothing that keeps the system awake.
+# importing nothing that keeps the system awake; the help page read offline.
 #   verifier_paquet.sh BUILD_FOLDER OBJDUMP VERSION
 set -euo pipefail
 construction=$1 objdump=$2 version=$3
@@ -28,5 +28,8 @@ grep -q '\.gnu_debuglink' <<<"$sections" || echec "Pixavue.scr doesn't name its 
 importes=$("$objdump" -p "$scr/Pixavue.scr")
 grep -qE 'SetThreadExecutionState|PowerSetRequest|PowerCreateRequest' <<<"$importes" &&
   echec "Pixavue.scr asks the system to stay awake"
+# Nothing in the help page reaches outside it: no address, nothing loaded.
+dehors=$(grep -oiE "https?:|url *\(|@import|<(script|link|img|iframe|object|embed|audio|video|source)\b|\b(src|srcset|action|data|poster) *=|href *= *[\"']?[^#\"' >]" "$scr/pixavuescr.htm" || true)
+[ -z "$dehors" ] || echec "the help page reaches outside:" $dehors
 "$objdump" -h Pixavue.scr.debug | grep -q '\.debug_line' || echec "the symbols lack line numbers"
 echo "PASSED: $zip, Pixavue.scr $taille bytes"

@@ -4,8 +4,11 @@
 
 #include <windows.h>
 #include <psapi.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "win32/ecran_win32.h"
@@ -17,6 +20,18 @@
 #include "win32/processus_win32.h"
 
 namespace pixavue::test {
+
+// A colour by the channels it has past half: Noir, Rouge, Vert, Jaune, Bleu,
+// Magenta, Cyan, W for white. A few points of a picture read as one string of
+// these compare whole, whatever a decoder's rounding.
+inline char teinte(COLORREF c) {
+  return "NRVJBMCW"[(GetRValue(c) > 127) + 2 * (GetGValue(c) > 127) + 4 * (GetBValue(c) > 127)];
+}
+inline std::string teintes(const std::function<COLORREF(int, int)>& pixel, const std::vector<POINT>& points) {
+  std::string vues;
+  for (POINT p : points) vues += teinte(pixel(p.x, p.y));
+  return vues;
+}
 
 // The real process services, but a "/s" command line and an end that only counts.
 struct ProcessusPleinEcran : win32::ProcessusWin32 {
@@ -59,6 +74,9 @@ class BancReel {
     ReleaseDC(fenetre.hwnd(), dc);
     return c;
   }
+  std::string teintes(const std::vector<POINT>& points) {
+    return test::teintes([this](int x, int y) { return pixel(x, y); }, points);
+  }
 
   win32::InitialisationCom com;
   win32::MagasinRegistre magasin;
@@ -78,67 +96,58 @@ class BancReel {
                    win32::points_par_pouce()};
 };
 
-// What the process holds: GDI objects, kernel handles, committed bytes.
-// Wine answers 0 to GetGuiResources and to the handle count, so the counts are
-// probed: both tables hand out their free slots before growing, so after K
-// fresh objects the highest slot in use, less K, is what was already held.
+// What the process holds: GDI objects, kernel handles, windows, threads,
+// committed bytes. Wine answers 0 to GetGuiResources and to the handle count,
+// so the first two are probed: both tables hand out their free slots before growing,
+// so after K fresh objects the highest slot in use, less K, was already held.
 struct Ressources {
-  long gdi = 0, poignees = 0, fenetres = 0;
+  long gdi = 0, poignees = 0, fenetres = 0, fils = 0;
   SIZE_T memoire = 0;
 
-  static long objets_gdi() {
-    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<long>(n);
-    constexpr int kSondes = 20000;
-    std::vector<HBRUSH> sondes;
+  template <typename Creer, typename Liberer, typename Rang>
+  static long sonder(int sondes, Creer creer, Liberer liberer, Rang rang) {
+    std::vector<decltype(creer(0))> faits;
     long plus_haut = 0;
-    for (int i = 0; i < kSondes; ++i) {
-      sondes.push_back(CreateSolidBrush(RGB(i & 255, 0, 0)));
-      plus_haut = std::max<long>(plus_haut, LOWORD(reinterpret_cast<UINT_PTR>(sondes.back())));
-    }
-    for (HBRUSH b : sondes) DeleteObject(b);
-    return plus_haut + 1 - kSondes;
+    for (int i = 0; i < sondes; ++i) plus_haut = std::max(plus_haut, rang(faits.emplace_back(creer(i))));
+    for (auto objet : faits) liberer(objet);
+    return plus_haut - sondes;
   }
-  static long poignees_noyau() {
-    constexpr int kSondes = 2000;
-    std::vector<HANDLE> sondes;
-    long plus_haute = 0;
-    for (int i = 0; i < kSondes; ++i) {
-      sondes.push_back(CreateEventW(nullptr, FALSE, FALSE, nullptr));
-      plus_haute = std::max<long>(plus_haute, static_cast<long>(reinterpret_cast<UINT_PTR>(sondes.back()) / 4));
-    }
-    for (HANDLE h : sondes) CloseHandle(h);
-    return plus_haute - kSondes;
-  }
-  // Wine answers 0 for the user objects of GetGuiResources; the windows, the
-  // user objects a run makes (the media player's video window among them),
-  // are counted instead: every window of this process, children included.
-  static BOOL CALLBACK compter_enfant(HWND, LPARAM total) {
-    ++*reinterpret_cast<long*>(total);  // every descendant comes, not only the children
-    return TRUE;
-  }
-  static BOOL CALLBACK compter_fenetre(HWND fenetre, LPARAM total) {
-    DWORD processus = 0;
-    GetWindowThreadProcessId(fenetre, &processus);
-    if (processus != GetCurrentProcessId()) return TRUE;
-    ++*reinterpret_cast<long*>(total);
-    EnumChildWindows(fenetre, compter_enfant, total);
-    return TRUE;
-  }
-  static long fenetres_du_processus() {
-    long n = 0;
-    EnumWindows(compter_fenetre, reinterpret_cast<LPARAM>(&n));
-    return n;
-  }
-  static Ressources maintenant() {
-    Ressources r;
+  static SIZE_T memoire_engagee() {
     PROCESS_MEMORY_COUNTERS m{};
     m.cb = sizeof m;
     GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof m);
-    r.memoire = m.PagefileUsage;  // committed private bytes; Wine leaves PrivateUsage at 0
+    return m.PagefileUsage;  // committed private bytes; Wine leaves PrivateUsage at 0
+  }
+  static Ressources maintenant() {
+    Ressources r;
+    r.memoire = memoire_engagee();
     // Measured after the memory: the probes themselves grow the tables.
-    r.gdi = objets_gdi();
-    r.poignees = poignees_noyau();
-    r.fenetres = fenetres_du_processus();
+    r.gdi = sonder(
+        20000, [](int i) { return CreateSolidBrush(RGB(i & 255, 0, 0)); }, DeleteObject,
+        [](HBRUSH b) { return LOWORD(reinterpret_cast<UINT_PTR>(b)) + 1L; });
+    r.poignees = sonder(
+        2000, [](int) { return CreateEventW(nullptr, FALSE, FALSE, nullptr); }, CloseHandle,
+        [](HANDLE h) { return static_cast<long>(reinterpret_cast<UINT_PTR>(h) / 4); });
+    // Wine answers 0 for the user objects of GetGuiResources: the windows, the
+    // user objects a run makes (the media player's video window among them),
+    // are counted instead, every descendant of this process's windows.
+    EnumWindows(
+        [](HWND fenetre, LPARAM total) {
+          DWORD processus = 0;
+          GetWindowThreadProcessId(fenetre, &processus);
+          if (processus == GetCurrentProcessId()) {
+            ++*reinterpret_cast<long*>(total);
+            EnumChildWindows(
+                fenetre, [](HWND, LPARAM n) -> BOOL { return ++*reinterpret_cast<long*>(n) > 0; }, total);
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&r.fenetres));
+    HANDLE instantane = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 fil{sizeof fil};
+    for (BOOL encore = Thread32First(instantane, &fil); encore; encore = Thread32Next(instantane, &fil))
+      r.fils += fil.th32OwnerProcessID == GetCurrentProcessId();
+    CloseHandle(instantane);
     return r;
   }
 };

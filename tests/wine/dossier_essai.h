@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
-#include <vector>
 
 namespace pixavue::test {
 
@@ -14,10 +14,10 @@ class DossierEssai {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     chemin_ = std::wstring(temp) + nom;
-    supprimer();
+    std::filesystem::remove_all(chemin_, ignoree_);
     CreateDirectoryW(chemin_.c_str(), nullptr);
   }
-  ~DossierEssai() { supprimer(); }
+  ~DossierEssai() { std::filesystem::remove_all(chemin_, ignoree_); }
   DossierEssai(const DossierEssai&) = delete;
   DossierEssai& operator=(const DossierEssai&) = delete;
 
@@ -32,31 +32,8 @@ class DossierEssai {
   void dossier(const std::wstring& nom) const { CreateDirectoryW((chemin_ + L"\\" + nom).c_str(), nullptr); }
 
  private:
-  void supprimer() {
-    if (chemin_.size() > 3 && chemin_[1] == L':') supprimer_arbre(LR"(\\?\)" + chemin_);
-  }
-  // Depth first, in the long form: the shell's own deletion, given a tree
-  // deeper than the classic limit, went on to delete the current folder.
-  static void supprimer_arbre(const std::wstring& dossier) {
-    WIN32_FIND_DATAW trouve;
-    HANDLE recherche = FindFirstFileW((dossier + L"\\*").c_str(), &trouve);
-    if (recherche != INVALID_HANDLE_VALUE) {
-      do {
-        const std::wstring nom = trouve.cFileName;
-        if (nom == L"." || nom == L"..") continue;
-        const std::wstring chemin = dossier + L"\\" + nom;
-        if (trouve.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-          supprimer_arbre(chemin);
-        } else {
-          SetFileAttributesW(chemin.c_str(), FILE_ATTRIBUTE_NORMAL);
-          DeleteFileW(chemin.c_str());
-        }
-      } while (FindNextFileW(recherche, &trouve));
-      FindClose(recherche);
-    }
-    RemoveDirectoryW(dossier.c_str());
-  }
   std::wstring chemin_;
+  std::error_code ignoree_;
 };
 
 }  // namespace pixavue::test

@@ -13,6 +13,5 @@ inline std::wstring chemin_wine(const std::string& unix, const std::wstring& nom
 }
 
 inline std::wstring echantillon(const std::wstring& nom) { return chemin_wine(PIXAVUE_SAMPLES, nom); }
-inline std::wstring son_essai(const std::wstring& nom) { return chemin_wine(PIXAVUE_SONS, nom); }
 
 }  // namespace pixavue::test
