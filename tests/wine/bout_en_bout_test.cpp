@@ -208,7 +208,7 @@ TEST_F(BoutEnBout, EveryWayOutEndsTheRunWithCodeZeroWhileItsSoundPlays) {
   const auto reglages = [](const test::DossierEssai& dossier, const wchar_t* secondes, const wchar_t* son) {
     return Reglages{{L"dossier demarrage", dossier.chemin()},
                     {L"secondes", secondes},
-                    {L"son", test::son_essai(son)},
+                    {L"son", test::chemin_wine(PIXAVUE_SONS, son)},
                     {L"taille", L"0"},  // b.jpg at full size
                     {L"informations", L"1"}};
   };

@@ -23,7 +23,8 @@ TEST(LecteurReel, RealFilesGiveTheirTrueDurationsAndAVideoPlaysInRealTimeIntoThe
                             {L"texte.wav", 0.0},
                             {L"absent.wav", 0.0},
                             {L"video.avi", 2.0}}) {
-    lecteur.Ouvrir(test::son_essai(nom), 0, 0, 160, 120, static_cast<std::int32_t>(reinterpret_cast<intptr_t>(cadre)));
+    lecteur.Ouvrir(test::chemin_wine(PIXAVUE_SONS, nom), 0, 0, 160, 120,
+                   static_cast<std::int32_t>(reinterpret_cast<intptr_t>(cadre)));
     EXPECT_NEAR(lecteur.obtient_duree(), duree, 0.1) << nom;
     lecteur.jouer();  // nothing to play is no failure either
   }
