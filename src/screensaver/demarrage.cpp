@@ -6,6 +6,7 @@
 #include "screensaver/mode_lancement.h"
 #include "settings/types_images.h"
 #include "settings/valeurs_texte.h"
+#include "slideshow/ajustement.h"
 
 namespace pixavue {
 namespace {
@@ -88,6 +89,14 @@ void frmVeille::preparer_plein_ecran() {
   s_.minuterie.fixer_intervalle(arrondi_pair((lire_nombre(parametres_.lire(cle::secondes)) + 1) * 1000));
 
   demarrer_son_fond();
+
+  // The first tick's picture is decoded meanwhile, for the box that tick will
+  // have, as each tick has its next one decoded: the first comes as fast.
+  if (NombreImages > 0) {
+    const std::int16_t mode = en_entier16(lire_nombre(parametres_.lire(cle::taille))).value_or(0);
+    s_.images.anticiper(avec_separateur(ListeFichiers.Path) + ListeFichiers.List(0),
+                        cadre_du_mode(mode, LargeurEcran, HauteurEcran));
+  }
 }
 
 }  // namespace pixavue

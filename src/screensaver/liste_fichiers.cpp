@@ -64,4 +64,9 @@ void ListeFichiers::Refresh(Fichiers& fichiers) {
   for (auto& [cle, nom] : tries) noms_.push_back(std::move(nom));
 }
 
+std::wstring avec_separateur(std::wstring dossier) {
+  if (dossier.empty() || dossier.back() != L'\\') dossier += L'\\';
+  return dossier;
+}
+
 }  // namespace pixavue

@@ -14,6 +14,9 @@ namespace pixavue {
 // characters, "?" one character), letters compared without regard to case.
 bool correspond_au_motif(std::wstring_view nom, std::wstring_view motif);
 
+// The folder with one "\\" at its end, for a name to follow.
+std::wstring avec_separateur(std::wstring dossier);
+
 class ListeFichiers {
  public:
   // Until a pattern is set the list takes every file.

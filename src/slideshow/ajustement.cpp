@@ -73,4 +73,9 @@ RectanglePixels rectangle_montre(Taille naturelle, const Cadre& cadre) {
   return en_pixels(affichee);
 }
 
+std::optional<Cadre> cadre_du_mode(std::int16_t mode, std::int16_t largeur_ecran, std::int16_t hauteur_ecran) {
+  if (mode != 1 && mode != 2) return std::nullopt;
+  return Cadre{{double(largeur_ecran), double(hauteur_ecran)}, mode == 2};
+}
+
 }  // namespace pixavue

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "screensaver/frmVeille.h"
 
@@ -18,6 +19,11 @@ bool ajuster(Controle& image, std::int16_t mode, std::int16_t largeur_ecran, std
 
 // The display slot takes the work slot's size and picture, centred.
 void placer(Controle& affichee, const Controle& travail, std::int16_t largeur_ecran, std::int16_t hauteur_ecran);
+
+// The box a tick hands the decoder: the screen in modes 1 and 2, which fit a
+// picture into it, so that no more pixels are decoded than it shows; none in
+// the other modes.
+std::optional<Cadre> cadre_du_mode(std::int16_t mode, std::int16_t largeur_ecran, std::int16_t hauteur_ecran);
 
 // Where a control meets the device pixels: a fractional rectangle is taken
 // at its nearest corners, and is never less than one pixel.

@@ -17,12 +17,6 @@ constexpr std::int16_t kTicksVidesAvantFin = 20;
 constexpr Couleur kNoir = Couleur::rgb(0x000000);
 constexpr Couleur kRouge = Couleur::rgb(0x0000FF);
 
-// The list's folder joined to a name with one "\\".
-std::wstring avec_separateur(std::wstring dossier) {
-  if (dossier.empty() || dossier.back() != L'\\') dossier += L'\\';
-  return dossier;
-}
-
 }  // namespace
 
 // Stopping and restarting the timer makes the next tick come one full
@@ -81,10 +75,7 @@ void frmVeille::Timer1_Timer() {
     travail.Width = naturelle.largeur;
     travail.Height = naturelle.hauteur;
   }
-  // Modes 1 and 2 fit a picture into the screen: the decoder need not make
-  // more pixels than the screen shows.
-  std::optional<Cadre> cadre;
-  if (ModeTaille == 1 || ModeTaille == 2) cadre = Cadre{{double(LargeurEcran), double(HauteurEcran)}, ModeTaille == 2};
+  const std::optional<Cadre> cadre = cadre_du_mode(ModeTaille, LargeurEcran, HauteurEcran);
   if (auto image = s_.images.charger(CheminImage, cadre)) {
     Taille naturelle = image->taille_naturelle();
     travail.Picture = std::move(image);

@@ -46,7 +46,8 @@ struct Tick : ::testing::Test, Diaporama {};
 
 // A failed load shows the error text over the previous picture, if any, and
 // restarts the timer, so that the next tick comes a full interval later.
-// Meanwhile the next file may be prepared, for the box of this tick.
+// Meanwhile the next file may be prepared, for the box of this tick; the
+// first one is, from the end of the start-up, for the first tick's box.
 TEST_F(Tick, WalksTheListRoundAgainAndAFailedLoadKeepsThePreviousPicture) {
   demarrer(L"C:\\", {{L"a.jpg", {}}, {L"b.jpg", {320, 240}}, {L"c.jpg", {}}, {L"d.jpg", {2000, 500}}});  // a root
   EXPECT_EQ(ticks(5),
@@ -59,11 +60,13 @@ TEST_F(Tick, WalksTheListRoundAgainAndAFailedLoadKeepsThePreviousPicture) {
   EXPECT_TRUE(banc.fenetre.arrets == 3 && banc.fenetre.active);
   using Demande = std::pair<std::wstring, std::optional<Cadre>>;
   const Cadre ecran{{800, 600}};
-  EXPECT_EQ(banc.images.anticipees, (std::vector<Demande>{{b, ecran}, {c, ecran}, {d, ecran}, {a, ecran}, {b, ecran}}));
+  EXPECT_EQ(banc.images.anticipees,
+            (std::vector<Demande>{{a, ecran}, {b, ecran}, {c, ecran}, {d, ecran}, {a, ecran}, {b, ecran}}));
 }
 
 TEST_F(Tick, AnEmptyListShowsItsMessageAndEndsOnTheTwentiethTick) {
   demarrer(L"D:\\img", {});
+  EXPECT_TRUE(banc.images.anticipees.empty());  // nothing to prepare
   ticks(19);
   EXPECT_EQ(banc.processus.terminaisons, 0);
   EXPECT_EQ(ticks(1), L" [Aucuns fichiers à visionner...]; ");
