@@ -1,11 +1,13 @@
 // Folder scale: the start-up's listing of a folder (every picture type's
 // pattern, sorted as the system sorts names) against FindFirstFileW alone
-// walking the same folder. Median of 5 of each, after one to warm the cache.
-//   bench_dossier FOLDER   prints "listing_ms findfirst_ms count"
+// walking the same folder, in turn, round after round.
+//   bench_dossier FOLDER ROUNDS
+// prints two lines, the listing's then FindFirstFileW's: "min median max" in ms
 #include <windows.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -17,36 +19,20 @@
 
 using namespace pixavue;
 
-namespace {
-
-double mediane_ms(const std::function<void()>& travail) {
-  std::vector<double> durees;
-  for (int i = 0; i < 6; ++i) {
-    const auto debut = std::chrono::steady_clock::now();
-    travail();
-    if (i > 0)
-      durees.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count());
-  }
-  std::sort(durees.begin(), durees.end());
-  return durees[durees.size() / 2];
-}
-
-}  // namespace
-
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 2) return 2;
+  if (argc != 3) return 2;
   const std::wstring dossier = argv[1];
+  const int tours = std::max(1, _wtoi(argv[2]));
   win32::FichiersWin32 fichiers;
-  int compte = 0;
-  const double liste = mediane_ms([&] {
+  int compte = 0, trouves = 0;
+  const std::function<void()> lister = [&] {
     ListeFichiers l;
     l.Pattern = std::wstring(*motif_du_type(0));
     l.Path = dossier;
     l.Refresh(fichiers);
     compte = l.ListCount();
-  });
-  int trouves = 0;
-  const double seul = mediane_ms([&] {
+  };
+  const std::function<void()> parcourir = [&] {
     WIN32_FIND_DATAW trouve;
     HANDLE recherche = FindFirstFileW((dossier + L"\\*").c_str(), &trouve);
     trouves = 0;
@@ -54,7 +40,22 @@ int wmain(int argc, wchar_t** argv) {
     do ++trouves;
     while (FindNextFileW(recherche, &trouve));
     FindClose(recherche);
-  });
-  std::printf("%.1f %.1f %d\n", liste, seul, compte);
+  };
+  // In turn, round after round, after one round that warms the cache.
+  std::vector<double> durees[2];
+  for (int tour = 0; tour <= tours; ++tour) {
+    int i = 0;
+    for (const auto* travail : {&lister, &parcourir}) {
+      const auto debut = std::chrono::steady_clock::now();
+      (*travail)();
+      const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();
+      if (tour > 0) durees[i].push_back(ms);
+      ++i;
+    }
+  }
+  for (auto& d : durees) {
+    std::sort(d.begin(), d.end());
+    std::printf("%.1f %.1f %.1f\n", d.front(), d[d.size() / 2], d.back());
+  }
   return compte > 0 ? 0 : 1;
 }
