@@ -7,6 +7,9 @@
 // that the peak memory belongs to that tick alone:
 //   bench_tick.exe tick|ole|ahead FILE
 // prints: path milliseconds-median peak-MB-added
+//   bench_tick.exe first FOLDER
+// the first tick of a run over a folder holding the one picture, prepared
+// during the start-up; prints: first milliseconds-median -
 #include <windows.h>
 #include <ocidl.h>
 #include <olectl.h>
@@ -19,6 +22,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -26,7 +31,10 @@
 #include "screensaver/frmVeille.h"
 #include "slideshow/ajustement.h"
 #include "slideshow/images_anticipees.h"
+#include "win32/fichiers_win32.h"
 #include "win32/images_win32.h"
+#include "win32/media_directshow.h"
+#include "win32/processus_win32.h"
 
 using namespace pixavue;
 using Microsoft::WRL::ComPtr;
@@ -77,11 +85,8 @@ win32::ImagePreparee& ecran() {
 
 // As the window does it: the picture's own bitmap when it was made for the
 // screen, else a bitmap prepared from it; then copied onto the screen.
-bool tick(const std::wstring& chemin, Images& images) {
-  auto image = images.charger(chemin, kEcran);
-  if (!image) return false;
-  const auto& a_montrer = static_cast<const win32::ImageWin32&>(*image);
-  const RectanglePixels r = rectangle_montre(image->taille_naturelle(), kEcran);
+bool montrer(const Image& image, const RectanglePixels& r) {
+  const auto& a_montrer = static_cast<const win32::ImageWin32&>(image);
   win32::ImagePreparee p;
   HBITMAP source = a_montrer.telle_quelle(r.largeur, r.hauteur);
   if (!source) {
@@ -93,6 +98,64 @@ bool tick(const std::wstring& chemin, Images& images) {
   win32::PoigneeDcMemoire vers(CreateCompatibleDC(nullptr)), depuis(CreateCompatibleDC(nullptr));
   win32::Selection choisi_vers(vers.get(), ecran().bitmap.get()), choisi_depuis(depuis.get(), source);
   return BitBlt(vers.get(), r.x, r.y, r.largeur, r.hauteur, depuis.get(), 0, 0, SRCCOPY) && GdiFlush();
+}
+
+bool tick(const std::wstring& chemin, Images& images) {
+  auto image = images.charger(chemin, kEcran);
+  return image && montrer(*image, rectangle_montre(image->taille_naturelle(), kEcran));
+}
+
+// The first tick of a run as its start-up leaves it: the real start-up of a
+// full-screen run over a folder holding the one picture, on this screen, then
+// one interval for the worker, then the clock runs over the tick and its pixels.
+struct Reglages : MagasinParametres {
+  std::map<std::wstring, std::wstring, std::less<>> valeurs;
+  std::wstring lire_parametre(std::wstring_view, std::wstring_view, std::wstring_view cle) override {
+    auto it = valeurs.find(cle);
+    return it == valeurs.end() ? L"" : it->second;
+  }
+  void ecrire_parametre(std::wstring_view, std::wstring_view, std::wstring_view cle, std::wstring_view t) override {
+    valeurs[std::wstring(cle)] = t;
+  }
+};
+struct PleinEcran : win32::ProcessusWin32 {
+  bool autre_instance() override { return false; }
+  std::wstring argument() override { return L"/s"; }
+  void terminer() override {}
+};
+struct EcranDuBanc : Ecran, Fenetre, Minuterie {
+  MesuresEcran mesures() override { return {kLargeur * 15.0, kHauteur * 15.0, 15, 15}; }
+  void afficher_curseur(bool) override {}
+  void plein_ecran() override {}
+  bool premier_plan() override { return true; }
+  std::int32_t poignee_picture1() override { return 0; }
+  void activer(bool) override {}
+  bool fixer_intervalle(double) override { return true; }
+};
+
+// Everything is made afresh: a worker kept from the run before would hold the
+// picture that run's tick prepared for its next.
+double premier_tick(const std::wstring& dossier) {
+  win32::ImagesWin32 ici(96);
+  ImagesAnticipees anticipees(
+      ici, [](const std::atomic<bool>& abandon) { return win32::images_du_fil(96, abandon); },
+      win32::empreinte_fichier);
+  Reglages reglages;
+  reglages.valeurs = {{L"dossier demarrage", dossier}, {L"taille", L"1"}, {L"son", L""}};
+  PleinEcran processus;
+  EcranDuBanc ecran_du_banc;
+  win32::FichiersWin32 fichiers;
+  win32::MoteurDirectShow media;
+  SonPartage son;
+  frmVeille veille({reglages, processus, ecran_du_banc, fichiers, ecran_du_banc, ecran_du_banc, anticipees, media, son},
+                   96);
+  veille.Form_Load();
+  anticipees.attendre();
+  const auto debut = std::chrono::steady_clock::now();
+  veille.Timer1_Timer();
+  const Controle& montree = veille.Image1[1];
+  if (!montree.Visible || !montree.Picture || !montrer(*montree.Picture, en_pixels(montree))) return -1;
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();
 }
 
 bool ole(const std::wstring& chemin) {
@@ -123,6 +186,16 @@ int wmain(int argc, wchar_t** argv) {
   if (argc != 3) return 2;
   const std::wstring chemin = argv[2];
   const std::wstring mode = argv[1];
+  if (mode == L"first") {  // FILE is a folder holding the one picture
+    win32::InitialisationCom com;
+    ecran();
+    std::vector<double> durees;
+    for (int i = 0; i < kRepetitions; ++i) durees.push_back(premier_tick(chemin));
+    std::sort(durees.begin(), durees.end());
+    if (durees.front() < 0) return std::printf("first failed\n"), 1;
+    std::printf("first %.1f -\n", durees[kRepetitions / 2]);
+    return 0;
+  }
   const bool chemin_tick = mode == L"tick" || mode == L"ahead";
   win32::InitialisationCom com;
   win32::ImagesWin32 ici(96);
