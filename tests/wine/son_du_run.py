@@ -22,7 +22,9 @@ enregistreur = subprocess.Popen(["parec", "-d", "muet.monitor", "--format=s16le"
 time.sleep(0.5)
 # A run that won't end is killed after 25 s: code 124.
 run = subprocess.Popen(["timeout", "25", wine_run, prefixe, scr, "/s"], cwd=os.path.dirname(scr), env=env)
-time.sleep(10)
+# Long enough for three whole loops after a first one that the recording may cut: a loop is its 2 s
+# and up to one interval before the tick restarts it.
+time.sleep(13)
 for x, y in [(10, 10), (1000, 700), (500, 380), (20, 740), (1010, 20), (300, 300)]:
     subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
     time.sleep(0.2)
