@@ -100,6 +100,13 @@ bool montrer(const Image& image, const RectanglePixels& r) {
   return BitBlt(vers.get(), r.x, r.y, r.largeur, r.hauteur, depuis.get(), 0, 0, SRCCOPY) && GdiFlush();
 }
 
+// The pictures as the program has them: one worker prepares the next ahead.
+ImagesAnticipees avec_travailleur(win32::ImagesWin32& ici) {
+  return ImagesAnticipees(
+      ici, [](const std::atomic<bool>& abandon) { return win32::images_du_fil(96, abandon); },
+      win32::empreinte_fichier);
+}
+
 bool tick(const std::wstring& chemin, Images& images) {
   auto image = images.charger(chemin, kEcran);
   return image && montrer(*image, rectangle_montre(image->taille_naturelle(), kEcran));
@@ -137,9 +144,7 @@ struct EcranDuBanc : Ecran, Fenetre, Minuterie {
 // picture that run's tick prepared for its next.
 double premier_tick(const std::wstring& dossier) {
   win32::ImagesWin32 ici(96);
-  ImagesAnticipees anticipees(
-      ici, [](const std::atomic<bool>& abandon) { return win32::images_du_fil(96, abandon); },
-      win32::empreinte_fichier);
+  ImagesAnticipees anticipees = avec_travailleur(ici);
   Reglages reglages;
   reglages.valeurs = {{L"dossier demarrage", dossier}, {L"taille", L"1"}, {L"son", L""}};
   PleinEcran processus;
@@ -199,9 +204,7 @@ int wmain(int argc, wchar_t** argv) {
   const bool chemin_tick = mode == L"tick" || mode == L"ahead";
   win32::InitialisationCom com;
   win32::ImagesWin32 ici(96);
-  ImagesAnticipees anticipees(
-      ici, [](const std::atomic<bool>& abandon) { return win32::images_du_fil(96, abandon); },
-      win32::empreinte_fichier);
+  ImagesAnticipees anticipees = avec_travailleur(ici);
   Images& images = mode == L"ahead" ? static_cast<Images&>(anticipees) : ici;
   // Ahead: the worker has prepared the picture before the clock starts.
   auto preparer = [&] {
