@@ -7,14 +7,14 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "screensaver/liste_fichiers.h"
 #include "settings/types_images.h"
+#include "slideshow/liste_fichiers.h"
 #include "win32/fichiers_win32.h"
 
 using namespace pixavue;

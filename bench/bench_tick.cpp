@@ -132,6 +132,7 @@ struct PleinEcran : win32::ProcessusWin32 {
 };
 struct EcranDuBanc : Ecran, Fenetre, Minuterie {
   MesuresEcran mesures() override { return {kLargeur * 15.0, kHauteur * 15.0, 15, 15}; }
+  std::vector<Moniteur> moniteurs() override { return {{{0, 0, kLargeur, kHauteur}, true}}; }
   void afficher_curseur(bool) override {}
   void plein_ecran() override {}
   bool premier_plan() override { return true; }

@@ -4,18 +4,25 @@
 # A display: the caller's own if it answers, else a private Xvfb.
 assurer_affichage() {
   if [ -n "${DISPLAY:-}" ] && [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ]; then return; fi
+  demarrer_xvfb 1024x768x24
+}
+
+# A private Xvfb of that screen size, on the first free display, as DISPLAY.
+demarrer_xvfb() {
   local n
   for n in $(seq 91 120); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
   done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  PIXAVUE_XVFB=$!
+  # -noreset: a server that resets when its last client leaves loses what
+  # xrandr set on it.
+  Xvfb ":$n" -screen 0 "$1" -nolisten tcp -noreset >/dev/null 2>&1 &
+  local xvfb=$!
   export DISPLAY=":$n"
   for _ in $(seq 50); do
     [ -e "/tmp/.X11-unix/X$n" ] && break
     sleep 0.1
   done
-  trap_ajouter "kill $PIXAVUE_XVFB 2>/dev/null || true"
+  trap_ajouter "kill $xvfb 2>/dev/null || true"
 }
 
 # A PulseAudio server of our own with a null sink, so that Wine finds an audio

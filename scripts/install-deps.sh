@@ -13,6 +13,7 @@ paquets=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good  # Wine's playback engine decodes through
   gstreamer1.0-plugins-ugly gstreamer1.0-libav         # GStreamer: WAV, MP3, Windows Media audio
   gstreamer1.0-tools sox xdotool            # the sound tests: their files, a user's mouse
+  x11-xserver-utils                         # xrandr: two monitors on one Xvfb screen
   chromium                                  # the help page, checked in a real browser
   inkscape pstoedit                         # metafiles from writers other than Windows
   wixl msitools                             # the Windows Installer package, and reading it back

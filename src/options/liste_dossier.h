@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/fichiers.h"
-#include "screensaver/liste_fichiers.h"
+#include "slideshow/liste_fichiers.h"
 
 namespace pixavue {
 

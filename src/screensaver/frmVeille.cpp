@@ -25,13 +25,23 @@ Controle disposer(const wchar_t* nom, int indice, double ppp) {
 }  // namespace
 
 frmVeille::frmVeille(Services services, double ppp)
-    : txtInfos(disposer(L"txtInfos", -1, ppp)),
+    : Diaporama(disposer(L"txtInfos", -1, ppp), disposer(L"lblInfo", -1, ppp), disposer(L"Image1", 0, ppp),
+                disposer(L"Image1", 1, ppp)),
       Picture1(disposer(L"Picture1", -1, ppp)),
-      lblInfo(disposer(L"lblInfo", -1, ppp)),
       lblCopyright(disposer(L"lblCopyright", -1, ppp)),
       lblCliquez(disposer(L"lblCliquez", -1, ppp)),
-      Image1{disposer(L"Image1", 0, ppp), disposer(L"Image1", 1, ppp)},
       s_(services),
       parametres_(services.magasin) {}
+
+void frmVeille::Timer1_Timer() {
+  if (Diaporama::Timer1_Timer(s_.images, s_.minuterie, parametres_) == Suite::fin) {
+    // The run ends without unloading the window, but the sound must not
+    // outlive it.
+    s_.son.liberer();
+    s_.processus.terminer();
+    return;
+  }
+  verifier_son_fond();
+}
 
 }  // namespace pixavue

@@ -4,10 +4,8 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
-#include <string>
+#include <vector>
 
-#include "layouts/disposition.h"
 #include "platform/ecran.h"
 #include "platform/fenetre.h"
 #include "platform/fichiers.h"
@@ -15,25 +13,11 @@
 #include "platform/magasin_parametres.h"
 #include "platform/media.h"
 #include "platform/processus.h"
-#include "screensaver/liste_fichiers.h"
 #include "services/son_partage.h"
 #include "settings/parametres.h"
-#include "slideshow/aleatoire.h"
+#include "slideshow/diaporama.h"
 
 namespace pixavue {
-
-// A control of the window, in pixels; fractions are kept.
-struct Controle {
-  double Left = 0, Top = 0, Width = 0, Height = 0;
-  bool Visible = false;
-  std::wstring Caption;
-  Couleur BackColor, ForeColor;
-  Police Font;
-  // Picture controls only. With stretching off the control takes its
-  // picture's natural size; on, it draws the picture scaled into itself.
-  bool Stretch = false;
-  std::shared_ptr<const Image> Picture;
-};
 
 // What the start-up leaves the program to do.
 enum class SuiteDemarrage {
@@ -42,7 +26,7 @@ enum class SuiteDemarrage {
   fenetre,  // show this window until the user ends the run
 };
 
-class frmVeille {
+class frmVeille : public Diaporama {
  public:
   struct Services {
     MagasinParametres& magasin;
@@ -65,29 +49,27 @@ class frmVeille {
   // Restores the cursor, releases the sound and ends the program.
   void Form_Unload();
   void Timer1_Timer();
+  // The monitors changed: the covers are laid out over the new set.
+  void Form_DisplayChange();
 
-  Controle txtInfos, Picture1, lblInfo, lblCopyright, lblCliquez;
-  Controle Image1[2];
-  pixavue::ListeFichiers ListeFichiers;
-  Couleur BackColor = Couleur::systeme(Couleur::Source::face_bouton);
+  Controle Picture1, lblCopyright, lblCliquez;
+  // A full-screen run covers every monitor but the primary, which this
+  // window takes, with a window of the slideshow's background colour.
+  std::vector<RectangleEcran> Couvertures;
 
-  std::int32_t IndexImage = 0;
-  std::int32_t NombreImages = 0;
-  std::int16_t LargeurEcran = 0;
-  std::int16_t HauteurEcran = 0;
-  std::int16_t CompteurVide = 0;
   std::int16_t CompteurTouches = 0;
   std::int16_t CompteurSouris = 0;
-  Aleatoire Rnd;
 
  private:
   void preparer_plein_ecran();
+  void couvrir_les_autres_moniteurs();
   void demarrer_son_fond();
   void verifier_son_fond();
   void afficher_erreur();
 
   Services s_;
   Parametres parametres_;
+  bool plein_ecran_ = false;
 };
 
 }  // namespace pixavue

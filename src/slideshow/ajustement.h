@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "screensaver/frmVeille.h"
+#include "slideshow/diaporama.h"
 
 namespace pixavue {
 

@@ -13,15 +13,15 @@ std::uint32_t composante(float aleatoire) {
 
 }  // namespace
 
-bool appliquer_couleur_fond(frmVeille& fenetre, std::wstring_view couleur_fond) {
-  const float r1 = fenetre.Rnd.Rnd(), r2 = fenetre.Rnd.Rnd(), r3 = fenetre.Rnd.Rnd();
+bool appliquer_couleur_fond(Diaporama& diaporama, std::wstring_view couleur_fond) {
+  const float r1 = diaporama.Rnd.Rnd(), r2 = diaporama.Rnd.Rnd(), r3 = diaporama.Rnd.Rnd();
   if (couleur_fond.empty()) {
-    fenetre.BackColor = Couleur::rgb(composante(r1) + 256 * composante(r2) + 65536 * composante(r3));
+    diaporama.BackColor = Couleur::rgb(composante(r1) + 256 * composante(r2) + 65536 * composante(r3));
     return true;
   }
   auto valeur = lire_entier32(couleur_fond);
   if (!valeur || *valeur < 0 || *valeur > 0xFFFFFF) return false;
-  fenetre.BackColor = Couleur::rgb(static_cast<std::uint32_t>(*valeur));
+  diaporama.BackColor = Couleur::rgb(static_cast<std::uint32_t>(*valeur));
   return true;
 }
 

@@ -3,10 +3,10 @@
 // error text and the tick goes on with the step after it.
 #include <cmath>
 
-#include "screensaver/frmVeille.h"
 #include "settings/valeurs_texte.h"
 #include "slideshow/ajustement.h"
 #include "slideshow/couleur_fond.h"
+#include "slideshow/diaporama.h"
 
 namespace pixavue {
 namespace {
@@ -21,16 +21,16 @@ constexpr Couleur kRouge = Couleur::rgb(0x0000FF);
 
 // Stopping and restarting the timer makes the next tick come one full
 // interval after the failure.
-void frmVeille::afficher_erreur() {
-  s_.minuterie.activer(false);
+void Diaporama::afficher_erreur(Minuterie& minuterie) {
+  minuterie.activer(false);
   txtInfos.Visible = true;
   txtInfos.Caption = kErreurLecture;
-  s_.minuterie.activer(true);
+  minuterie.activer(true);
 }
 
-void frmVeille::Timer1_Timer() {
+Diaporama::Suite Diaporama::Timer1_Timer(Images& images, Minuterie& minuterie, Parametres& parametres) {
   txtInfos.Visible = false;
-  const std::wstring CouleurFond = parametres_.lire(cle::couleur_fond);
+  const std::wstring CouleurFond = parametres.lire(cle::couleur_fond);
 
   if (NombreImages == 0) {
     BackColor = kNoir;
@@ -41,15 +41,7 @@ void frmVeille::Timer1_Timer() {
     txtInfos.Visible = true;
     txtInfos.Caption = kAucunFichier;
     if (CompteurVide < kTicksVidesAvantFin) ++CompteurVide;
-    if (CompteurVide >= kTicksVidesAvantFin) {
-      // The run ends without unloading the window, but the sound must not
-      // outlive it.
-      s_.son.liberer();
-      s_.processus.terminer();
-      return;
-    }
-    verifier_son_fond();
-    return;
+    return CompteurVide >= kTicksVidesAvantFin ? Suite::fin : Suite::continuer;
   }
 
   if (IndexImage == NombreImages) IndexImage = 0;
@@ -58,13 +50,13 @@ void frmVeille::Timer1_Timer() {
   if (IndexImage >= 0 && IndexImage < ListeFichiers.ListCount())
     CheminImage += ListeFichiers.List(IndexImage);
   else
-    afficher_erreur();
+    afficher_erreur(minuterie);
 
   std::int16_t ModeTaille = 0;
-  if (auto mode = en_entier16(lire_nombre(parametres_.lire(cle::taille))))
+  if (auto mode = en_entier16(lire_nombre(parametres.lire(cle::taille))))
     ModeTaille = *mode;
   else
-    afficher_erreur();
+    afficher_erreur(minuterie);
 
   Image1[1].Visible = false;
   Image1[0].Visible = false;
@@ -76,20 +68,20 @@ void frmVeille::Timer1_Timer() {
     travail.Height = naturelle.hauteur;
   }
   const std::optional<Cadre> cadre = cadre_du_mode(ModeTaille, LargeurEcran, HauteurEcran);
-  if (auto image = s_.images.charger(CheminImage, cadre)) {
+  if (auto image = images.charger(CheminImage, cadre)) {
     Taille naturelle = image->taille_naturelle();
     travail.Picture = std::move(image);
     travail.Width = naturelle.largeur;
     travail.Height = naturelle.hauteur;
   } else {
-    afficher_erreur();
+    afficher_erreur(minuterie);
   }
 
-  if (!ajuster(travail, ModeTaille, LargeurEcran, HauteurEcran)) afficher_erreur();
+  if (!ajuster(travail, ModeTaille, LargeurEcran, HauteurEcran)) afficher_erreur(minuterie);
 
   lblInfo.Caption = CheminImage;
 
-  if (!appliquer_couleur_fond(*this, CouleurFond)) afficher_erreur();
+  if (!appliquer_couleur_fond(*this, CouleurFond)) afficher_erreur(minuterie);
   lblInfo.ForeColor = couleur_legende(BackColor);
 
   placer(Image1[1], travail, LargeurEcran, HauteurEcran);
@@ -97,8 +89,8 @@ void frmVeille::Timer1_Timer() {
   // The next tick's file may be decoded meanwhile, for the box of this one.
   const int suivante = IndexImage == NombreImages ? 0 : IndexImage;
   if (suivante >= 0 && suivante < ListeFichiers.ListCount())
-    s_.images.anticiper(avec_separateur(ListeFichiers.Path) + ListeFichiers.List(suivante), cadre);
-  verifier_son_fond();
+    images.anticiper(avec_separateur(ListeFichiers.Path) + ListeFichiers.List(suivante), cadre);
+  return Suite::continuer;
 }
 
 }  // namespace pixavue

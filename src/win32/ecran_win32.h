@@ -1,4 +1,4 @@
-// The primary screen and the cursor on Windows.
+// The screen, its monitors and the cursor on Windows.
 #pragma once
 
 #include "platform/ecran.h"
@@ -11,6 +11,7 @@ double points_par_pouce();
 class EcranWin32 : public Ecran {
  public:
   MesuresEcran mesures() override;
+  std::vector<Moniteur> moniteurs() override;
   void afficher_curseur(bool afficher) override;
 };
 

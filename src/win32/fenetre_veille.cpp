@@ -36,9 +36,16 @@ FenetreVeille::FenetreVeille(HINSTANCE instance, double ppp) : ppp_(ppp) {
 }
 
 FenetreVeille::~FenetreVeille() {
+  // The covers go first, while their owner still stands to be told.
+  couvertures_.reset();
   // No message may reach this object once it is gone.
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
   DestroyWindow(hwnd_);
+}
+
+void FenetreVeille::attacher(frmVeille& logique) {
+  logique_ = &logique;
+  couvertures_.emplace(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)), hwnd_, logique);
 }
 
 void FenetreVeille::montrer() {
@@ -53,6 +60,7 @@ void FenetreVeille::montrer() {
   }
   ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
   UpdateWindow(hwnd_);
+  if (couvertures_) couvertures_->disposer(logique_->Couvertures);
 }
 
 void FenetreVeille::plein_ecran() {
@@ -110,9 +118,11 @@ LRESULT FenetreVeille::traiter(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_TIMER:
       if (wparam != kIdTimer1) break;
-      logique_->Timer1_Timer();
-      preparer_image();
-      InvalidateRect(hwnd_, nullptr, FALSE);
+      tick();
+      return 0;
+    case WM_DISPLAYCHANGE:
+      logique_->Form_DisplayChange();
+      couvertures_->disposer(logique_->Couvertures);
       return 0;
     case WM_CLOSE:
       logique_->Form_Unload();
@@ -143,6 +153,13 @@ LRESULT FenetreVeille::traiter(UINT message, WPARAM wparam, LPARAM lparam) {
     }
   }
   return DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
+void FenetreVeille::tick() {
+  logique_->Timer1_Timer();
+  preparer_image();
+  InvalidateRect(hwnd_, nullptr, FALSE);
+  couvertures_->repeindre();
 }
 
 void FenetreVeille::preparer_image() {

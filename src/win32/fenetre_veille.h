@@ -6,10 +6,12 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <tuple>
 
 #include "platform/fenetre.h"
 #include "screensaver/frmVeille.h"
+#include "win32/couvertures_win32.h"
 #include "win32/gdi.h"
 #include "win32/images_win32.h"
 
@@ -26,13 +28,14 @@ class FenetreVeille : public Fenetre, public Minuterie {
   FenetreVeille& operator=(const FenetreVeille&) = delete;
 
   // The handlers that messages reach; set once, before the start-up runs.
-  void attacher(frmVeille& logique) { logique_ = &logique; }
-  // Shows the window maximised, as the start-up left it.
+  void attacher(frmVeille& logique);
+  // Shows the window maximised, as the start-up left it, and the covers of
+  // the other monitors it laid out.
   void montrer();
 
-  // Prepares the shown picture at its shown size, once: painting then only
-  // copies it. Called after every tick.
-  void preparer_image();
+  // One tick of Timer1: the slideshow's, then the shown picture prepared
+  // and the window and the covers repainted.
+  void tick();
 
   HWND hwnd() const { return hwnd_; }
   HWND picture1() const { return picture1_; }
@@ -51,6 +54,9 @@ class FenetreVeille : public Fenetre, public Minuterie {
   HFONT police(const Police& police);
   bool sous_une_main(POINT point) const;
   void armer();
+  // Prepares the shown picture at its shown size, once: painting then only
+  // copies it.
+  void preparer_image();
 
   HWND hwnd_ = nullptr;
   HWND picture1_ = nullptr;
@@ -60,6 +66,7 @@ class FenetreVeille : public Fenetre, public Minuterie {
   bool actif_ = false;
   UINT intervalle_ = 1000;
   std::map<std::tuple<std::wstring_view, double, bool>, PoigneePolice> polices_;
+  std::optional<CouverturesWin32> couvertures_;
 
   // What the prepared picture was made from, so that it is made again only
   // when one of these changes.

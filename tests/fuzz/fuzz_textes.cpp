@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "screensaver/liste_fichiers.h"
+#include "slideshow/liste_fichiers.h"
 #include "screensaver/mode_lancement.h"
 #include "settings/types_images.h"
 #include "settings/valeurs_texte.h"

@@ -6,7 +6,7 @@
 
 #include "fakes.h"
 #include "screensaver/frmVeille.h"
-#include "screensaver/liste_fichiers.h"
+#include "slideshow/liste_fichiers.h"
 
 namespace pixavue {
 namespace {
@@ -101,6 +101,40 @@ TEST(Demarrage, IntervalComesFromSecondesAndTheListFromTypeFichierAndTheFolder) 
 // The sixth key press or mouse move ends the run, each kind counting on its
 // own, and shows the cursor again: after a bare start that raises the
 // display count once more, harmlessly.
+// The covers as "left,top widthxheight", one per monitor but the primary.
+std::wstring couvertures(const frmVeille& f) {
+  std::wostringstream o;
+  for (const RectangleEcran& r : f.Couvertures)
+    o << r.gauche << L"," << r.haut << L" " << r.largeur << L"x" << r.hauteur << L";";
+  return o.str();
+}
+
+// The system's list may name the primary anywhere in it; the window keeps
+// the size the start-up measured through every change.
+TEST(Couvertures, EveryMonitorButThePrimaryOnlyInAFullScreenRunAndAfterEachDisplayChange) {
+  const std::vector<Moniteur> trois{
+      {{-2560, -200, 2560, 1440}, false}, {{0, 0, 1024, 768}, true}, {{1024, 0, 1280, 1024}, false}};
+  for (const wchar_t* argument : {L"/a", L"/c", L"/p 1", L"/s"}) {
+    Banc banc;
+    banc.ecran.liste = trois;
+    auto f = banc.demarrer(argument);
+    const std::wstring attendu = argument == std::wstring(L"/s") ? L"-2560,-200 2560x1440;1024,0 1280x1024;" : L"";
+    EXPECT_EQ(couvertures(*f), attendu) << argument;
+    f->Form_DisplayChange();
+    EXPECT_EQ(couvertures(*f), attendu) << argument;
+  }
+  Banc banc;
+  auto f = banc.demarrer(L"/s");
+  EXPECT_EQ(couvertures(*f), L"");  // one monitor
+  banc.ecran.liste.push_back({{0, -768, 1024, 768}, false});
+  f->Form_DisplayChange();
+  EXPECT_EQ(couvertures(*f), L"0,-768 1024x768;");
+  banc.ecran.liste = {{{0, 0, 800, 600}, true}};
+  f->Form_DisplayChange();
+  EXPECT_EQ(couvertures(*f), L"");
+  EXPECT_EQ(f->LargeurEcran * 10000 + f->HauteurEcran, 1024 * 10000 + 768);
+}
+
 TEST(FinDuRun, TheSixthEventOfOneKindEndsTheRun) {
   const std::tuple<const wchar_t*, int, int, int, int> cas[] = {
       {L"/s", 5, 5, 0, -1}, {L"/s", 5, 6, 1, 0}, {L"/s", 6, 0, 1, 0}, {L"/a", 6, 0, 1, 1}};

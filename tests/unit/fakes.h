@@ -62,7 +62,10 @@ struct FauxProcessus : Processus {
 struct FauxEcran : Ecran {
   MesuresEcran taille{1024 * 15.0, 768 * 15.0, 15, 15};
   int compte_curseur = 0;  // the display count: shown while >= 0
+  // One monitor, the primary, unless a test lays out more.
+  std::vector<Moniteur> liste{{{0, 0, 1024, 768}, true}};
   MesuresEcran mesures() override { return taille; }
+  std::vector<Moniteur> moniteurs() override { return liste; }
   void afficher_curseur(bool afficher) override { compte_curseur += afficher ? 1 : -1; }
 };
 

@@ -12,7 +12,7 @@
 namespace pixavue {
 namespace {
 
-struct Diaporama {
+struct Seance {
   test::Banc banc;
   std::unique_ptr<frmVeille> fenetre;
 
@@ -42,7 +42,7 @@ struct Diaporama {
     return o.str();
   }
 };
-struct Tick : ::testing::Test, Diaporama {};
+struct Tick : ::testing::Test, Seance {};
 
 // A failed load shows the error text over the previous picture, if any, and
 // restarts the timer, so that the next tick comes a full interval later.

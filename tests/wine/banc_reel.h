@@ -60,8 +60,7 @@ class BancReel {
   // ready first, as a real interval leaves it time to be.
   void tick() {
     images.attendre();
-    veille.Timer1_Timer();
-    fenetre.preparer_image();
+    fenetre.tick();
     RedrawWindow(fenetre.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);

@@ -9,57 +9,16 @@
 
 #include "dossier_essai.h"
 #include "echantillons.h"
+#include "lancement.h"
 #include "win32/magasin_registre.h"
 
 namespace pixavue::win32 {
 namespace {
 
 using namespace std::chrono_literals;
-
-class Lancement {
- public:
-  explicit Lancement(const std::wstring& argument) {
-    std::wstring ligne = argument.empty() ? L"\"Pixavue.scr\"" : L"\"Pixavue.scr\" " + argument;
-    STARTUPINFOW demarrage{sizeof demarrage};
-    CreateProcessW(L"Pixavue.scr", ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &demarrage, &infos_);
-  }
-  ~Lancement() {
-    TerminateProcess(infos_.hProcess, 99);  // nothing if it has ended
-    WaitForSingleObject(infos_.hProcess, 5000);
-    CloseHandle(infos_.hThread);
-    CloseHandle(infos_.hProcess);
-  }
-
-  // The exit code once ended within the delay, else STILL_ACTIVE.
-  DWORD sortie(std::chrono::milliseconds delai) const {
-    DWORD code = STILL_ACTIVE;
-    WaitForSingleObject(infos_.hProcess, static_cast<DWORD>(delai.count()));
-    GetExitCodeProcess(infos_.hProcess, &code);
-    return code;
-  }
-  // The program's visible top-level window of that class, once it shows; the
-  // message boxes on its way are answered OK.
-  HWND fenetre(const wchar_t* classe) const {
-    for (auto fin = std::chrono::steady_clock::now() + 20s; std::chrono::steady_clock::now() < fin;) {
-      if (HWND trouvee = a_lui(classe)) return trouvee;
-      if (HWND boite = a_lui(L"#32770")) PostMessageW(boite, WM_COMMAND, IDOK, 0);
-      if (sortie(50ms) != STILL_ACTIVE) return nullptr;
-    }
-    return nullptr;
-  }
-  HWND a_lui(const wchar_t* classe) const {
-    HWND trouvee = nullptr;
-    while ((trouvee = FindWindowExW(nullptr, trouvee, classe, nullptr))) {
-      DWORD pid = 0;
-      GetWindowThreadProcessId(trouvee, &pid);
-      if (pid == infos_.dwProcessId && IsWindowVisible(trouvee)) return trouvee;
-    }
-    return nullptr;
-  }
-
- private:
-  PROCESS_INFORMATION infos_{};
-};
+using test::bouger_souris_vers;
+using test::Lancement;
+using test::touche;
 
 // A window as the user sees it, in one line.
 std::wstring etat(HWND fenetre) {
@@ -75,23 +34,6 @@ std::wstring etat(HWND fenetre) {
          (IsZoomed(fenetre) ? L", maximised" : L"") +
          (GetWindowLongW(fenetre, GWL_EXSTYLE) & WS_EX_TOPMOST ? L", on top" : L"") +
          (curseur.flags & CURSOR_SHOWING ? L"" : L", no cursor");
-}
-
-// Real input, as a user's mouse or keyboard gives it: it reaches whatever
-// window is under the pointer or has the focus.
-void bouger_souris_vers(POINT p) {
-  INPUT entree{INPUT_MOUSE};
-  entree.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  entree.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  entree.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &entree, sizeof entree);
-  Sleep(150);  // moves waiting in a queue are merged into one
-}
-void touche(WORD code, DWORD drapeaux = 0) {
-  INPUT entree{INPUT_KEYBOARD};
-  entree.ki.wVk = code;
-  entree.ki.dwFlags = drapeaux;
-  SendInput(1, &entree, sizeof entree);
 }
 
 using Reglages = std::vector<std::pair<const wchar_t*, std::wstring>>;

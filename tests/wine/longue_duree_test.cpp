@@ -49,6 +49,10 @@ TEST(LongueDuree, TwentyThousandTicksLeaveNothingBehind) {
   EXPECT_LE(apres.fils, avant.fils);
   EXPECT_LT(fin, debut + (SIZE_T{2} << 20));
   EXPECT_GT(banc.son.DureeSon, 0);  // the sound was playing all along
+  // A cover over each monitor but the primary; with one, not even a hidden one.
+  int couvertures = 0;
+  for (HWND h = nullptr; (h = FindWindowExW(nullptr, h, win32::kClasseCouverture, nullptr));) ++couvertures;
+  EXPECT_EQ(couvertures, GetSystemMetrics(SM_CMONITORS) - 1);
 }
 
 }  // namespace

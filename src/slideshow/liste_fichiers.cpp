@@ -1,5 +1,5 @@
 // The hidden file list: the plain files of one folder that match a pattern.
-#include "screensaver/liste_fichiers.h"
+#include "slideshow/liste_fichiers.h"
 
 #include <algorithm>
 #include <utility>
