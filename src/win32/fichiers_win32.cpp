@@ -64,7 +64,11 @@ std::string FichiersWin32::cle_de_tri(std::wstring_view nom) {
 
 bool FichiersWin32::existe(std::wstring_view chemin, Recherche quoi) {
   const std::wstring texte = chemin_long(chemin);
-  if (quoi == Recherche::dossier) {
+  // A search finds nothing for a path that ends in a separator, the form a
+  // folder chooser gives and every drive root has: such a path means the
+  // folder, so its attributes answer.
+  const bool separateur_final = !texte.empty() && (texte.back() == L'\\' || texte.back() == L'/');
+  if (quoi == Recherche::dossier || (quoi == Recherche::toute_entree && separateur_final)) {
     // The attributes of exactly that path: a wildcard names no folder.
     if (texte.find_first_of(L"*?") != std::wstring::npos) return false;
     const DWORD attributs = GetFileAttributesW(texte.c_str());

@@ -75,8 +75,12 @@ struct FauxFichiers : Fichiers {
   std::vector<std::wstring> caches;  // full paths of hidden files
   std::wstring courant = L"C:\\courant";
   std::wstring dossier_courant() override { return courant; }
+  // As the system's: a folder answers with or without its last separator.
   bool existe(std::wstring_view chemin, Recherche quoi) override {
-    const bool dossier = dossiers.count(std::wstring(chemin)) > 0;
+    const auto sans_separateur = [](std::wstring_view c) { return c.ends_with(L'\\') ? c.substr(0, c.size() - 1) : c; };
+    bool dossier = false;
+    for (const auto& [nom_dossier, noms] : dossiers) dossier |= sans_separateur(nom_dossier) == sans_separateur(chemin);
+    if (quoi == Recherche::fichier_ordinaire && chemin.ends_with(L'\\')) return false;
     if (quoi == Recherche::dossier) return dossier;
     bool fichier = false;
     for (const auto& [nom_dossier, noms] : dossiers)

@@ -78,13 +78,16 @@ TEST(Fichiers, WhatTheListingAndEachSearchCountAsFound) {
 
   // Found as any entry, as a plain file, as a folder: "o" yes, "." no.
   std::string trouves;
-  for (const std::wstring& chemin : {d + L"aide.htm", d + L"cachee.htm", d + L"systeme.htm", d + L"sous.jpg",
-                                     d + L"a*.htm", d + L"so*", d + L"absent.htm", std::wstring()}) {
+  for (const std::wstring& chemin :
+       {d + L"aide.htm", d + L"cachee.htm", d + L"systeme.htm", d + L"sous.jpg", d + L"a*.htm", d + L"so*",
+        d + L"absent.htm", std::wstring(), d, dossier.chemin() + L"/", std::wstring(L"C:\\"), d + L"aide.htm\\",
+        d + L"absent\\", d + L"so*\\"}) {
     for (Recherche quoi : {Recherche::toute_entree, Recherche::fichier_ordinaire, Recherche::dossier})
       trouves += fichiers.existe(chemin, quoi) ? 'o' : '.';
     trouves += ' ';
   }
-  EXPECT_EQ(trouves, "oo. o.. o.. o.o oo. o.. ... ... ");
+  // A folder with its last separator, and a drive root, are folders.
+  EXPECT_EQ(trouves, "oo. o.. o.. o.o oo. o.. ... ... o.o o.o o.o ... ... ... ");
 }
 
 // Short paths pass as they are; long ones take their long form, made from
