@@ -132,6 +132,12 @@ enum : std::uint16_t {
   META_SETPALENTRIES = 0x0037,
   META_ANIMATEPALETTE = 0x0436,
   META_CREATEPALETTE = 0x00F7,
+  META_RESIZEPALETTE = 0x0139,
+  META_FILLREGION = 0x0228,
+  META_FRAMEREGION = 0x0429,
+  META_INVERTREGION = 0x012A,
+  META_PAINTREGION = 0x012B,
+  META_SELECTCLIPREGION = 0x012C,
 };
 
 constexpr std::array<std::uint16_t, 7> kCreationsWmf{0x00F7, 0x02FC, 0x02FB, 0x02FA, 0x01F9, 0x0142, 0x06FF};
@@ -146,7 +152,7 @@ constexpr ParametresMin kParametresWmf[] = {
     {0x0213, 2}, {0x0214, 2}, {0x0412, 4}, {0x0410, 4}, {0x041B, 4}, {0x0418, 4}, {0x061C, 6}, {0x0817, 8},
     {0x081A, 8}, {0x0830, 8}, {0x041F, 4}, {0x02FC, 4}, {0x02FA, 5}, {0x02FB, 9}, {0x0102, 1}, {0x0104, 1},
     {0x0106, 1}, {0x0107, 1}, {0x012E, 1}, {0x012C, 1}, {0x0127, 1}, {0x0231, 2}, {0x0220, 2}, {0x0415, 4},
-    {0x0416, 4}, {0x0419, 4}, {0x0228, 2}, {0x0200, 0}, {0x061D, 6},
+    {0x0416, 4}, {0x0419, 4}, {0x0228, 2}, {0x0200, 0}, {0x061D, 6}, {0x0429, 4}, {0x012A, 1}, {0x012B, 1},
 };
 
 std::optional<MetafichierWindows> verifier_records_wmf(const Octets& f, MetafichierWindows m) {
@@ -220,6 +226,23 @@ std::optional<MetafichierWindows> verifier_records_wmf(const Octets& f, Metafich
         if (*fonction == META_DELETEOBJECT) table[*indice] = false;
         break;
       }
+      case META_FILLREGION:
+      case META_FRAMEREGION:
+      case META_INVERTREGION:
+      case META_PAINTREGION:
+      case META_SELECTCLIPREGION: {
+        // The playback reads the handle table at each of these indexes (a
+        // region, then a brush for the first two) with no check of its own;
+        // a clipping region of 0 clears the clipping without reading it.
+        const int champs = *fonction == META_FILLREGION || *fonction == META_FRAMEREGION ? 2 : 1;
+        for (int i = 0; i < champs; ++i) {
+          auto indice = parametre(i);
+          if (!indice) return std::nullopt;
+          if (*fonction == META_SELECTCLIPREGION && *indice == 0) continue;
+          if (*indice >= table.size() || !table[*indice]) return std::nullopt;
+        }
+        break;
+      }
       case META_ESCAPE: {
         auto longueur = parametre(1);
         if (!longueur || parametres < 2 + (std::uint64_t{*longueur} + 1) / 2) return std::nullopt;
@@ -249,6 +272,7 @@ std::optional<MetafichierWindows> verifier_records_wmf(const Octets& f, Metafich
       case META_CREATEREGION:
       case META_SETPALENTRIES:
       case META_ANIMATEPALETTE:
+      case META_RESIZEPALETTE:
         // Device-dependent bitmaps, regions and palette edits: old, rare, and
         // full of sizes the playback trusts. Refused.
         return std::nullopt;
@@ -336,14 +360,66 @@ constexpr TailleMin kTaillesEmf[] = {
 // to the printer driver, and the few with loosely specified contents.
 constexpr std::uint32_t kRefusesEmf[] = {96, 97, 102, 103, 104, 105, 106, 110, 111, 112, 113, 117, 119, 120, 121};
 
-bool index_objet(std::uint32_t indice, std::uint32_t poignees) {
-  return (indice & 0x80000000u) ? (indice & 0x7FFFFFFFu) <= 31 : (indice >= 1 && indice < poignees);
+// The object fields, and what the system's playback does with each. Only a
+// selection translates a stock index (its high bit set); every other use,
+// and every creation, reads or writes the handle table at that index as it
+// stands, with no check of its own. So a field passes only when its index is
+// inside the table and names, at that point, an object of the kind its
+// record takes.
+enum class Objet : std::uint8_t { aucun, stylo, pinceau, police, palette, espace_couleur, quelconque };
+enum class Usage : std::uint8_t { creer, choisir, supprimer, utiliser };
+struct ChampObjet {
+  std::uint32_t type;
+  std::uint32_t decalage;
+  Usage usage;
+  Objet genre;
+};
+constexpr ChampObjet kChampsObjets[] = {
+    {38, 8, Usage::creer, Objet::stylo},                // EMR_CREATEPEN
+    {95, 8, Usage::creer, Objet::stylo},                // EMR_EXTCREATEPEN
+    {39, 8, Usage::creer, Objet::pinceau},              // EMR_CREATEBRUSHINDIRECT
+    {93, 8, Usage::creer, Objet::pinceau},              // EMR_CREATEMONOBRUSH
+    {94, 8, Usage::creer, Objet::pinceau},              // EMR_CREATEDIBPATTERNBRUSHPT
+    {82, 8, Usage::creer, Objet::police},               // EMR_EXTCREATEFONTINDIRECTW
+    {49, 8, Usage::creer, Objet::palette},              // EMR_CREATEPALETTE
+    {99, 8, Usage::creer, Objet::espace_couleur},       // EMR_CREATECOLORSPACE
+    {122, 8, Usage::creer, Objet::espace_couleur},      // EMR_CREATECOLORSPACEW
+    {37, 8, Usage::choisir, Objet::quelconque},         // EMR_SELECTOBJECT
+    {48, 8, Usage::choisir, Objet::palette},            // EMR_SELECTPALETTE
+    {40, 8, Usage::supprimer, Objet::quelconque},       // EMR_DELETEOBJECT
+    {101, 8, Usage::supprimer, Objet::espace_couleur},  // EMR_DELETECOLORSPACE
+    {50, 8, Usage::utiliser, Objet::palette},           // EMR_SETPALETTEENTRIES
+    {51, 8, Usage::utiliser, Objet::palette},           // EMR_RESIZEPALETTE
+    {71, 28, Usage::utiliser, Objet::pinceau},          // EMR_FILLRGN's brush
+    {72, 28, Usage::utiliser, Objet::pinceau},          // EMR_FRAMERGN's brush
+    {100, 8, Usage::utiliser, Objet::espace_couleur},   // EMR_SETCOLORSPACE
+};
+
+// True when the record's object field is one the playback handles; the
+// table then follows the record. Called once the rest of it is vouched for.
+bool objet_sur(std::uint32_t type, const Octets& r, std::vector<Objet>& table) {
+  for (const ChampObjet& champ : kChampsObjets) {
+    if (champ.type != type) continue;
+    auto indice = r.dmot(champ.decalage);
+    if (!indice) return false;
+    if (*indice & 0x80000000u) return champ.usage == Usage::choisir && (*indice & 0x7FFFFFFFu) <= 31;
+    if (*indice == 0 || *indice >= table.size()) return false;
+    Objet& objet = table[*indice];
+    if (champ.usage == Usage::creer) {
+      objet = champ.genre;
+      return true;
+    }
+    if (objet == Objet::aucun || (champ.genre != Objet::quelconque && objet != champ.genre)) return false;
+    if (champ.usage == Usage::supprimer) objet = Objet::aucun;
+    return true;
+  }
+  return true;
 }
 
 // True when the walk vouches for a record's contents: its counts fit in it,
-// its object indexes are in range, its bitmaps check out, and it stays
+// its bitmaps check out, and it stays
 // within the picture's budgets. `r` is the whole record.
-bool enregistrement_sur(std::uint32_t type, const Octets& r, std::uint32_t poignees, Compteurs& c) {
+bool enregistrement_sur(std::uint32_t type, const Octets& r, Compteurs& c) {
   const std::uint64_t taille = r.taille();
   auto d = [&](std::uint64_t a) { return r.dmot(a); };
   if (type == EMR_HEADER || type == 0 || type > 122) return false;
@@ -423,19 +499,14 @@ bool enregistrement_sur(std::uint32_t type, const Octets& r, std::uint32_t poign
         return false;
       break;
     }
-    case EMR_SELECTOBJECT:
-    case EMR_DELETEOBJECT:
-    case EMR_SELECTPALETTE:
-      if (!index_objet(*d(8), poignees)) return false;
-      break;
     case EMR_CREATEPALETTE: {
       auto entrees = r.mot(14);
-      if (!index_objet(*d(8), poignees) || (*d(8) & 0x80000000u) || !entrees || !tient(16, *entrees, 4)) return false;
+      if (!entrees || !tient(16, *entrees, 4)) return false;
       break;
     }
     case EMR_SETPALETTEENTRIES: {
       auto entrees = d(16);
-      if (!index_objet(*d(8), poignees) || !entrees || !tient(20, *entrees, 4)) return false;
+      if (!entrees || !tient(20, *entrees, 4)) return false;
       break;
     }
     case EMR_GDICOMMENT:
@@ -460,7 +531,6 @@ bool enregistrement_sur(std::uint32_t type, const Octets& r, std::uint32_t poign
       // RGNDATAHEADER: 32 bytes, then nCount rectangles of 16 bytes.
       auto rectangles = r.dmot(debut + 8);
       if (*octets_region < 32 || !rectangles || *rectangles > (*octets_region - 32) / 16) return false;
-      if ((type == EMR_FILLRGN || type == EMR_FRAMERGN) && !index_objet(*d(28), poignees)) return false;
       break;
     }
     case EMR_BITBLT:
@@ -481,19 +551,14 @@ bool enregistrement_sur(std::uint32_t type, const Octets& r, std::uint32_t poign
       break;
     case EMR_CREATEMONOBRUSH:
     case EMR_CREATEDIBPATTERNBRUSHPT:
-      if (!index_objet(*d(8), poignees) || (*d(8) & 0x80000000u) || !bitmap(16) || *d(20) == 0) return false;
+      if (!bitmap(16) || *d(20) == 0) return false;
       break;
     case EMR_EXTCREATEPEN: {
       auto entrees = d(48);
-      if (!index_objet(*d(8), poignees) || (*d(8) & 0x80000000u) || !bitmap(12) || !entrees || !tient(52, *entrees, 4))
-        return false;
+      if (!bitmap(12) || !entrees || !tient(52, *entrees, 4)) return false;
       break;
     }
     default:
-      // Every other object creation names its slot right after the header.
-      if ((type == 38 || type == 39 || type == 82 || type == 99 || type == 122) &&
-          (!index_objet(*d(8), poignees) || (*d(8) & 0x80000000u)))
-        return false;
       break;
   }
   return true;
@@ -517,6 +582,7 @@ std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
 
   const Octets tout = f.sous(0, *octets);
   Compteurs c;
+  std::vector<Objet> objets(*poignees, Objet::aucun);  // slot 0 is the picture itself
   std::uint64_t position = *taille_entete;
   for (std::uint32_t n = 0; n < kMaxEnregistrements; ++n) {
     auto t = tout.dmot(position), s = tout.dmot(position + 4);
@@ -526,7 +592,7 @@ std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
 
     if (*t == EMR_EOF) return taille >= 20 ? std::optional(std::move(m)) : std::nullopt;
     // Whole and in its place, but not vouched for: left out at playback.
-    if (!enregistrement_sur(*t, r, *poignees, c)) m.ecartes.push_back(n + 1);
+    if (!enregistrement_sur(*t, r, c) || !objet_sur(*t, r, objets)) m.ecartes.push_back(n + 1);
     position += taille;
   }
   return std::nullopt;  // too many records, or no end record

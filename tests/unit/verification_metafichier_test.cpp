@@ -36,6 +36,13 @@ TEST(VerificationMetafichier, BrokenFilesFail) {
            {wmf.size() - 2, 2, 0x1E},  // the end record made a SaveDC: the chain runs out
        })
     EXPECT_FALSE(verifier_wmf(test::pose(wmf, r))) << r.a;
+  // The region records read the handle table at their indexes unchecked:
+  // the drawing's select made one of them names slot 7 of two, or its own.
+  for (std::uint16_t region : {0x012A, 0x012B, 0x012C}) {
+    const auto fait = test::pose(wmf, {select + 4, 2, region});
+    EXPECT_TRUE(verifier_wmf(fait)) << region;
+    EXPECT_FALSE(verifier_wmf(test::pose(fait, {select + 6, 2, 7}))) << region;
+  }
   for (test::Retouche r : std::initializer_list<test::Retouche>{
            {40, 1, 0},          // the signature
            {32, 4, 0},          // an empty frame: right = left
@@ -103,6 +110,34 @@ TEST(VerificationEmf, ARecordItCannotVouchForIsLeftOutNotThePicture) {
   beaucoup[4] = 1'200'000;
   EXPECT_EQ(ecartes({record(2, beaucoup), record(2, beaucoup), record(2, {0, 0, 1, 1, 1, 0, 0})}),
             std::vector<std::uint32_t>{kFin + 1});
+}
+
+// Object indexes as the system's playback reads them: only a selection
+// translates a stock object; every other field indexes the handle table as
+// it stands, so it must name a slot of the table that holds, at that point,
+// an object of its kind. Each sequence follows the picture, which leaves its
+// three slots empty; the records left out are counted from its end.
+TEST(VerificationEmf, EveryObjectFieldNamesWhatThePlaybackCanTake) {
+  const auto brosse = [](std::uint32_t i) { return record(39, {i, 0, 0x0000FF, 0}); };
+  const auto remplir = [](std::uint32_t b) { return record(71, {0, 0, 10, 10, 32, b, 32, 1, 0, 0, 0, 0, 10, 10}); };
+  const std::pair<std::vector<std::vector<std::uint8_t>>, std::vector<std::uint32_t>> cas[] = {
+      {{brosse(1), remplir(1), record(37, {1}), record(37, {0x80000004}), record(40, {1})}, {}},
+      {{remplir(0x80000002)}, {1}},               // a stock brush where no translation happens
+      {{record(40, {0x80000004})}, {1}},          // a stock object deleted
+      {{record(37, {1})}, {1}},                   // a slot the picture emptied
+      {{brosse(0x80000001)}, {1}},                // a creation into a stock object
+      {{brosse(3)}, {1}},                         // slot 3 of 3
+      {{brosse(1), record(50, {1, 0, 0})}, {2}},  // palette entries set on a brush
+      {{brosse(1), record(40, {1}), remplir(1)}, {3}},
+      {{record(51, {1, 4}), record(100, {1}), record(101, {2})}, {1, 2, 3}},
+      // A creation left out leaves its slot empty: its selection follows it out.
+      {{record(95, {1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1000}), record(37, {1})}, {1, 2}},
+  };
+  for (const auto& [records, numeros] : cas) {
+    std::vector<std::uint32_t> attendus;
+    for (std::uint32_t n : numeros) attendus.push_back(kFin + n - 1);
+    EXPECT_EQ(ecartes(records), attendus) << records.size() << " records, first " << int(records[0][0]);
+  }
 }
 
 }  // namespace
