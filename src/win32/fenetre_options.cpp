@@ -46,7 +46,8 @@ constexpr std::array kFabrications{
     Fabrication{Genre::zone_texte, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
     Fabrication{Genre::etiquette, L"STATIC", SS_LEFT, 0},
     Fabrication{Genre::bouton, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0},
-    Fabrication{Genre::case_a_cocher, L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0},
+    // Three states, so that a stored 2 shows greyed; a click is the logic's.
+    Fabrication{Genre::case_a_cocher, L"BUTTON", WS_TABSTOP | BS_3STATE, 0},
     Fabrication{Genre::bouton_option, L"BUTTON", BS_AUTORADIOBUTTON, 0},
     Fabrication{Genre::liste, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                 WS_EX_CLIENTEDGE},
@@ -119,7 +120,8 @@ void FenetreOptions::creer_controles(HINSTANCE instance) {
     if (d->genre == Genre::bouton_option && d->indice == 0) style |= WS_TABSTOP;
     if (d->nom == kBoutonParDefaut) style = (style & ~BS_PUSHBUTTON) | BS_DEFPUSHBUTTON;
     if (d->bordure) style |= WS_BORDER;
-    if (d->main && d->genre == Genre::etiquette) style |= SS_NOTIFY;  // so that it sees the mouse
+    // A label sees the mouse only so: its hand cursor and its tip need it.
+    if (d->genre == Genre::etiquette && (d->main || !d->info_bulle.empty())) style |= SS_NOTIFY;
 
     int hauteur = px(d->rect.hauteur, ppp_);
     if (d->genre == Genre::liste_deroulante) hauteur *= 8;  // room for the dropped-down list
@@ -388,8 +390,9 @@ void FenetreOptions::commande(Enfant& e, WORD notification) {
       }
       break;
     case Genre::case_a_cocher:
-      if (notification == BN_CLICKED)
-        appeler([&] { c->set_Value(static_cast<int>(SendMessageW(h, BM_GETCHECK, 0, 0))); });
+      // Checked from cleared, cleared from checked or greyed, as a
+      // three-state box turns; a click never makes it greyed.
+      if (notification == BN_CLICKED) appeler([&] { c->set_Value(c->Value() == 0 ? 1 : 0); });
       break;
     case Genre::bouton_option:
       if (notification == BN_CLICKED && SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED)

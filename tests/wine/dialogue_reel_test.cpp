@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "echantillons.h"
+#include "lancement.h"
 #include "layouts/ressources.h"
 #include "win32/dialogues_win32.h"
 #include "win32/ecran_win32.h"
@@ -66,7 +67,7 @@ struct DialogueReel : ::testing::Test {
     effacer();
     magasin.ecrire_parametre(L"Pixavue", L"parametres", L"dossier application", L"C:\\Pixavue\\");
     const wchar_t* reglages[] = {L"secondes",       L"9", L"couleur fond", L"255",
-                                 L"chemin fichier", L"0", L"type fichier", L"4",
+                                 L"chemin fichier", L"2", L"type fichier", L"4",
                                  L"taille",         L"2", L"informations", L"0"};  // key, text, key...
     for (std::size_t i = 0; i < std::size(reglages); i += 2)
       magasin.ecrire_parametre(L"PixavueSCR", L"parametres", reglages[i], reglages[i + 1]);
@@ -135,7 +136,7 @@ struct DialogueReel : ::testing::Test {
 
 TEST_F(DialogueReel, TheControlsShowTheSettingsClicksAndEnterSaveWhatTheyShowAndEscEndsTheProgram) {
   EXPECT_EQ(etat(), L"txtDossier=" + test::echantillon(L"") +
-                        L" lstFiltres=4 cboTemps= 10 optCouleur0=0 optCouleur1=1 lstTaille=2 chkNomFichier=0 "
+                        L" lstFiltres=4 cboTemps= 10 optCouleur0=0 optCouleur1=1 lstTaille=2 chkNomFichier=2 "
                         L"chkInfos=0 chkSon=1 -cmdStopSon -cmdEnregistrer");
   HDC dc = GetDC(c(L"lblCouleur"));
   EXPECT_EQ(GetPixel(dc, 4, 4), RGB(255, 0, 0));  // red, as the swatch paints it
@@ -143,6 +144,7 @@ TEST_F(DialogueReel, TheControlsShowTheSettingsClicksAndEnterSaveWhatTheyShowAnd
 
   SetWindowTextW(c(L"txtDossier"), L"");  // an empty folder text is saved as it is
   cliquer(c(L"chkInfos"));
+  cliquer(c(L"chkNomFichier"));  // greyed, then cleared
   cliquer_element(c(L"lstTaille"), 0);
   cliquer_element(c(L"lstFiltres"), 3);  // GIFs: the samples have one
   cliquer(c(L"optCouleur", 0));
@@ -228,6 +230,32 @@ TEST_F(DialogueReel, KeyboardMouseToolTipsAndHelpLineAsLaidOut) {
               L"tip " + std::wstring(d.info_bulle) + L", help " + aide)
         << std::wstring(d.nom);
   }
+}
+
+// The real mouse over each control that has a tip: the tip window shows,
+// with that control's text.
+TEST_F(DialogueReel, EveryTipShowsUnderTheRealMouse) {
+  HWND bulles = nullptr;
+  while ((bulles = FindWindowExW(nullptr, bulles, TOOLTIPS_CLASSW, nullptr)) &&
+         GetWindow(bulles, GW_OWNER) != fenetre.hwnd()) {
+  }
+  SendMessageW(bulles, TTM_SETDELAYTIME, TTDT_INITIAL, 10);
+  std::wstring vues, attendues;
+  for (const auto& d : kDispositionOptions.controles) {
+    const HWND h = c(d.nom, d.indice);
+    if (d.info_bulle.empty() || !h || !IsWindowVisible(h) || !IsWindowEnabled(h)) continue;
+    RECT r;
+    GetWindowRect(h, &r);
+    test::bouger_souris_vers({(r.left + r.right) / 2, r.top + 4});  // a drop-down list's box, not its list
+    pomper(250);
+    wchar_t texte_bulle[128] = {};
+    TTTOOLINFOW outil{sizeof outil};
+    outil.lpszText = texte_bulle;
+    const bool montree = IsWindowVisible(bulles) && SendMessageW(bulles, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&outil));
+    vues += std::wstring(d.nom) + L": " + (montree ? texte_bulle : L"-") + L"\n";
+    attendues += std::wstring(d.nom) + L": " + std::wstring(d.info_bulle) + L"\n";
+  }
+  EXPECT_EQ(vues, attendues);
 }
 
 using DispositionReelle = DialogueReel;
