@@ -1,6 +1,8 @@
 // Walks a metafile's whole record chain before any system playback sees it.
 #include "slideshow/verification_metafichier.h"
 
+#include "slideshow/portee_metafichier.h"
+
 #include <array>
 #include <utility>
 #include <vector>
@@ -26,6 +28,9 @@ class Octets {
     return static_cast<std::uint32_t>(o_[a] | o_[a + 1] << 8 | o_[a + 2] << 16 | std::uint32_t{o_[a + 3]} << 24);
   }
   Octets sous(std::uint64_t debut, std::uint64_t longueur) const { return Octets(o_.subspan(debut, longueur)); }
+  std::span<const std::uint8_t> octets(std::uint64_t debut, std::uint64_t longueur) const {
+    return o_.subspan(debut, longueur);
+  }
   std::uint8_t operator[](std::uint64_t a) const { return o_[a]; }  // inside taille() only
 
  private:
@@ -583,6 +588,8 @@ std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
   const Octets tout = f.sous(0, *octets);
   Compteurs c;
   std::vector<Objet> objets(*poignees, Objet::aucun);  // slot 0 is the picture itself
+  auto portee = PorteeEmf::depuis_entete(f.octets(0, *taille_entete));
+  if (!portee) return std::nullopt;
   std::uint64_t position = *taille_entete;
   for (std::uint32_t n = 0; n < kMaxEnregistrements; ++n) {
     auto t = tout.dmot(position), s = tout.dmot(position + 4);
@@ -592,7 +599,9 @@ std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
 
     if (*t == EMR_EOF) return taille >= 20 ? std::optional(std::move(m)) : std::nullopt;
     // Whole and in its place, but not vouched for: left out at playback.
-    if (!enregistrement_sur(*t, r, c) || !objet_sur(*t, r, objets)) m.ecartes.push_back(n + 1);
+    if (!enregistrement_sur(*t, r, c) || !objet_sur(*t, r, objets) ||
+        !portee->suivre(*t, tout.octets(position, taille)))
+      m.ecartes.push_back(n + 1);
     position += taille;
   }
   return std::nullopt;  // too many records, or no end record

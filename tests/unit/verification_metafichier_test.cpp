@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+
 #include "octets.h"
 
 namespace pixavue {
@@ -138,6 +140,32 @@ TEST(VerificationEmf, EveryObjectFieldNamesWhatThePlaybackCanTake) {
     for (std::uint32_t n : numeros) attendus.push_back(kFin + n - 1);
     EXPECT_EQ(ecartes(records), attendus) << records.size() << " records, first " << int(records[0][0]);
   }
+}
+
+// Shapes, pens and glyphs that would reach millions of pixels out once the
+// records' own mapping applies are left out: engines rasterise them in time
+// and memory that grow with their size. The mapping is followed through
+// saved and restored states.
+TEST(VerificationEmf, NothingReachesFarBeyondTheFrame) {
+  const auto f = [](float v) { return std::bit_cast<std::uint32_t>(v); };
+  const auto ellipse = record(42, {0, 0, 100, 100});
+  const std::uint32_t loin = 0x40000000;
+  const std::pair<std::vector<std::vector<std::uint8_t>>, std::vector<std::uint32_t>> cas[] = {
+      {{ellipse, record(42, {0, 0, loin, 100}), record(38, {1, 0, loin, 0, 0}), record(82, {1, loin})}, {2, 3, 4}},
+      // x 100,000 in the viewport, then the same ellipse; restored, it fits again.
+      {{record(33, {}), record(17, {8}), record(9, {1, 1}), record(11, {100000, 100000}), ellipse, record(34, {~0u}),
+        ellipse},
+       {5}},
+      {{record(36, {f(1e5f), 0, 0, f(1e5f), 0, 0, 2}), ellipse}, {2}},
+      {{record(41, {50, 50, 10, 0, f(1e9f)})}, {1}},  // an arc swept a billion degrees round
+  };
+  for (const auto& [records, numeros] : cas) {
+    std::vector<std::uint32_t> attendus;
+    for (std::uint32_t n : numeros) attendus.push_back(kFin + n - 1);
+    EXPECT_EQ(ecartes(records), attendus) << records.size() << " records";
+  }
+  // A reference device of no millimetres: the playback would divide by it.
+  EXPECT_FALSE(verifier_emf(test::pose(test::lire_echantillon("schema.emf"), {80, 4, 0})));
 }
 
 }  // namespace
