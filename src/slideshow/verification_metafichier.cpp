@@ -3,7 +3,9 @@
 
 #include "slideshow/portee_metafichier.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -446,6 +448,33 @@ bool enregistrement_sur(std::uint32_t type, const Octets& r, Compteurs& c) {
     return verifier_dib(r.sous(*off_bmi, *cb_bmi), &pixels, c);
   };
 
+  // A blit's source rectangle inside its bitmap: stretching a few pixels
+  // from a source billions wide froze the system's playback. Mirrored
+  // sizes count by their extent. A blit without a bitmap has no source.
+  auto source_dans_bitmap = [&](std::uint64_t a_off_bmi, std::uint64_t a_x, std::uint64_t a_y, std::uint64_t a_l,
+                                std::uint64_t a_h) {
+    auto off_bmi = d(a_off_bmi), cb_bmi = d(a_off_bmi + 4);
+    if (!off_bmi || !cb_bmi) return false;
+    if (*cb_bmi == 0) return true;
+    auto taille_entete = r.dmot(*off_bmi);
+    if (!taille_entete) return false;
+    const bool noyau = *taille_entete == 12;  // BITMAPCOREHEADER: 16-bit sizes
+    auto mot = [&](std::uint64_t a) -> std::optional<std::uint32_t> {
+      if (auto v = r.mot(a)) return *v;
+      return std::nullopt;
+    };
+    auto bl = noyau ? mot(*off_bmi + 4) : d(*off_bmi + 4), bh = noyau ? mot(*off_bmi + 6) : d(*off_bmi + 8);
+    auto x = d(a_x), y = d(a_y), l = d(a_l), h = d(a_h);
+    if (!bl || !bh || !x || !y || !l || !h) return false;
+    const auto dans = [](std::uint32_t debut, std::uint32_t etendue, std::int64_t cote) {
+      const std::int64_t a = static_cast<std::int32_t>(debut), b = a + static_cast<std::int32_t>(etendue);
+      return std::min(a, b) >= 0 && std::max(a, b) <= cote;
+    };
+    const std::int64_t largeur = noyau ? *bl : static_cast<std::int32_t>(*bl);
+    const std::int64_t hauteur = noyau ? *bh : std::abs(std::int64_t{static_cast<std::int32_t>(*bh)});
+    return dans(*x, *l, largeur) && dans(*y, *h, hauteur);
+  };
+
   switch (type) {
     case EMR_POLYBEZIER:
     case EMR_POLYGON:
@@ -539,20 +568,21 @@ bool enregistrement_sur(std::uint32_t type, const Octets& r, Compteurs& c) {
       break;
     }
     case EMR_BITBLT:
+    case EMR_MASKBLT:
+      // The source is as large as the destination.
+      if (!bitmap(84) || (type == EMR_MASKBLT && !bitmap(112)) || !source_dans_bitmap(84, 44, 48, 32, 36)) return false;
+      break;
     case EMR_STRETCHBLT:
     case EMR_ALPHABLEND:
     case EMR_TRANSPARENTBLT:
-      if (!bitmap(84)) return false;
-      break;
-    case EMR_MASKBLT:
-      if (!bitmap(84) || !bitmap(112)) return false;
+      if (!bitmap(84) || !source_dans_bitmap(84, 44, 48, 100, 104)) return false;
       break;
     case EMR_PLGBLT:
-      if (!bitmap(96) || !bitmap(124)) return false;
+      if (!bitmap(96) || !bitmap(124) || !source_dans_bitmap(96, 48, 52, 56, 60)) return false;
       break;
     case EMR_SETDIBITSTODEVICE:
     case EMR_STRETCHDIBITS:
-      if (!bitmap(48) || *d(52) == 0) return false;
+      if (!bitmap(48) || *d(52) == 0 || !source_dans_bitmap(48, 32, 36, 40, 44)) return false;
       break;
     case EMR_CREATEMONOBRUSH:
     case EMR_CREATEDIBPATTERNBRUSHPT:

@@ -88,15 +88,16 @@ std::vector<std::uint8_t> dib_court(std::uint32_t pixels) {
 // of the playback, not the picture; the records around it stay.
 TEST(VerificationEmf, ARecordItCannotVouchForIsLeftOutNotThePicture) {
   const std::vector<std::uint8_t> mauvais[] = {
-      test::pose(kPetitTexte, {16, 4, 30}),  // more characters than the record holds
-      test::pose(kPetitTexte, {20, 4, 0}),   // without ETO_NO_RECT its bounds leave no room
-      dib_court(0x01000500),                 // index 5 is past the two colours
-      record(37, {9}),                       // selects handle 9 of 3
-      record(2, {0, 0, 10, 10, 9}),          // a polygon of 9 points in a record of none
-      record(27, {}),                        // EMR_MOVETOEX without its point
-      record(96, {0, 0, 0, 0, 1, 0, 0, 0}),  // EMR_POLYTEXTOUTA: not read at all
-      record(1, {}),                         // a second header
-      record(200, {}),                       // a type no writer uses
+      test::pose(kPetitTexte, {16, 4, 30}),           // more characters than the record holds
+      test::pose(kPetitTexte, {20, 4, 0}),            // without ETO_NO_RECT its bounds leave no room
+      dib_court(0x01000500),                          // index 5 is past the two colours
+      test::pose(dib_court(0x01000100), {40, 4, 5}),  // a source 5 pixels wide out of 4
+      record(37, {9}),                                // selects handle 9 of 3
+      record(2, {0, 0, 10, 10, 9}),                   // a polygon of 9 points in a record of none
+      record(27, {}),                                 // EMR_MOVETOEX without its point
+      record(96, {0, 0, 0, 0, 1, 0, 0, 0}),           // EMR_POLYTEXTOUTA: not read at all
+      record(1, {}),                                  // a second header
+      record(200, {}),                                // a type no writer uses
   };
   // Records that mainstream writers use: bare EMR_SETMETARGN and
   // EMR_REALIZEPALETTE, EMR_SETLAYOUT, a stock object selected, a colour

@@ -17,6 +17,7 @@
 
 #include "banc_reel.h"
 #include "echantillons.h"
+#include "enregistrement_gdi.h"
 #include "slideshow/ajustement.h"
 #include "slideshow/verification_metafichier.h"
 
@@ -101,43 +102,9 @@ TEST_F(Images, EveryLongDecodeGivesUpOnceAbandoned) {
   EXPECT_EQ(decodees, "o.o.o.o.");
 }
 
+using test::enregistrer_gdi;
 using Octets = std::vector<std::uint8_t>;
 constexpr RECT kCadre{0, 0, 8000, 6000};  // hundredths of a millimetre
-
-// A drawing recorded through GDI in `mode`, its coordinates running up the
-// page in the y-up modes; `cadre` none for GDI to take it from what was drawn.
-Octets enregistrer_gdi(int mode, const RECT* cadre, bool avec_bitmap = true) {
-  HDC dc = CreateEnhMetaFileW(nullptr, nullptr, cadre, L"Pixavue\0essai\0");
-  SetMapMode(dc, mode);
-  SetWindowExtEx(dc, 1000, 1000, nullptr);  // taken by the scaled modes only
-  SetViewportExtEx(dc, 300, 200, nullptr);
-  const int haut = mode >= MM_LOMETRIC && mode <= MM_TWIPS ? -1 : 1;
-  // About a pixel in each mode's units.
-  const int u = haut == 1 || mode == MM_LOENGLISH ? 1 : mode == MM_LOMETRIC ? 3 : 10;
-  PoigneeGdi<HBRUSH> bleu(CreateSolidBrush(RGB(30, 80, 200)));
-  SelectObject(dc, bleu.get());
-  Rectangle(dc, 10 * u, haut * 10 * u, 200 * u, haut * 120 * u);
-  PoigneeGdi<HPEN> rouge(CreatePen(PS_DASH, 1, RGB(200, 20, 20)));
-  SelectObject(dc, rouge.get());
-  const POINT ligne[] = {{20 * u, haut * 150 * u}, {120 * u, haut * 40 * u}, {260 * u, haut * 160 * u}};
-  Polyline(dc, ligne, 3);
-  Ellipse(dc, 150 * u, haut * 60 * u, 280 * u, haut * 170 * u);
-  SetTextColor(dc, RGB(0, 90, 0));
-  TextOutW(dc, 30 * u, haut * 30 * u, L"Été 写真", 6);
-  // An 8-bit bitmap that carries two colours only.
-  struct {
-    BITMAPINFOHEADER entete{sizeof(BITMAPINFOHEADER), 4, 2, 1, 8, BI_RGB, 0, 0, 0, 2, 0};
-    RGBQUAD couleurs[2]{{0, 200, 255, 0}, {40, 40, 40, 0}};
-  } info;
-  const std::uint8_t pixels[8] = {0, 1, 0, 1, 1, 0, 1, 0};
-  if (avec_bitmap)
-    StretchDIBits(dc, 200 * u, haut * 20 * u, 60 * u, 30 * u, 0, 0, 4, 2, pixels,
-                  reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, SRCCOPY);
-  PoigneeMetafichier emf(CloseEnhMetaFile(dc));  // before the brush and the pen go
-  Octets octets(GetEnhMetaFileBits(emf.get(), 0, nullptr));
-  GetEnhMetaFileBits(emf.get(), static_cast<UINT>(octets.size()), octets.data());
-  return octets;
-}
 
 // The pixels of the picture fitted into 640 x 480 over white, as we show it or
 // as the system's own playback draws it into the same rectangle.
@@ -186,6 +153,8 @@ TEST(Metafichiers, EveryWriterFileAndGdiRecordingShowsAsTheSystemPlaysIt) {
     SCOPED_TRACE(testing::Message() << "mode " << mode);
     comparer_au_systeme(enregistrer_gdi(mode, nullptr));
     comparer_au_systeme(enregistrer_gdi(mode, &kCadre));
+    // Above the origin in the y-up modes, with its own origins, framed by GDI.
+    comparer_au_systeme(enregistrer_gdi(mode, nullptr, true, true));
   }
 }
 

@@ -1,0 +1,61 @@
+// A drawing recorded through Windows' own GDI, for the metafile tests.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "win32/gdi.h"
+#include "win32/poignees.h"
+
+namespace pixavue::test {
+
+using win32::PoigneeGdi;
+using win32::PoigneeMetafichier;
+
+// A drawing recorded through GDI in `mode`, its coordinates running down the
+// page in the y-up modes; `cadre` none for GDI to take it from what was drawn.
+// `au_dessus`: they run up instead, so that the drawing lies above the origin
+// on the device (a frame at negative coordinates), and the recording sets
+// its own window and viewport origins, as some writers record a page.
+inline std::vector<std::uint8_t> enregistrer_gdi(int mode, const RECT* cadre, bool avec_bitmap = true,
+                                                 bool au_dessus = false) {
+  HDC dc = CreateEnhMetaFileW(nullptr, nullptr, cadre, L"Pixavue\0essai\0");
+  SetMapMode(dc, mode);
+  SetWindowExtEx(dc, 1000, 1000, nullptr);  // taken by the scaled modes only
+  SetViewportExtEx(dc, 300, 200, nullptr);
+  const bool y_haut = mode >= MM_LOMETRIC && mode <= MM_TWIPS;
+  const int haut = y_haut && !au_dessus ? -1 : 1;
+  if (au_dessus) {
+    SetWindowOrgEx(dc, y_haut ? -40 : 40, y_haut ? 25 : -25, nullptr);
+    SetViewportOrgEx(dc, 7, -5, nullptr);
+  }
+  // About a pixel in each mode's units.
+  const int u = haut == 1 || mode == MM_LOENGLISH ? 1 : mode == MM_LOMETRIC ? 3 : 10;
+  PoigneeGdi<HBRUSH> bleu(CreateSolidBrush(RGB(30, 80, 200)));
+  SelectObject(dc, bleu.get());
+  Rectangle(dc, 10 * u, haut * 10 * u, 200 * u, haut * 120 * u);
+  PoigneeGdi<HPEN> rouge(CreatePen(PS_DASH, 1, RGB(200, 20, 20)));
+  SelectObject(dc, rouge.get());
+  const POINT ligne[] = {{20 * u, haut * 150 * u}, {120 * u, haut * 40 * u}, {260 * u, haut * 160 * u}};
+  Polyline(dc, ligne, 3);
+  Ellipse(dc, 150 * u, haut * 60 * u, 280 * u, haut * 170 * u);
+  SetTextColor(dc, RGB(0, 90, 0));
+  TextOutW(dc, 30 * u, haut * 30 * u, L"Été 写真", 6);
+  // An 8-bit bitmap that carries two colours only.
+  struct {
+    BITMAPINFOHEADER entete{sizeof(BITMAPINFOHEADER), 4, 2, 1, 8, BI_RGB, 0, 0, 0, 2, 0};
+    RGBQUAD couleurs[2]{{0, 200, 255, 0}, {40, 40, 40, 0}};
+  } info;
+  const std::uint8_t pixels[8] = {0, 1, 0, 1, 1, 0, 1, 0};
+  if (avec_bitmap)
+    StretchDIBits(dc, 200 * u, haut * 20 * u, 60 * u, 30 * u, 0, 0, 4, 2, pixels,
+                  reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, SRCCOPY);
+  PoigneeMetafichier emf(CloseEnhMetaFile(dc));  // before the brush and the pen go
+  std::vector<std::uint8_t> octets(GetEnhMetaFileBits(emf.get(), 0, nullptr));
+  GetEnhMetaFileBits(emf.get(), static_cast<UINT>(octets.size()), octets.data());
+  return octets;
+}
+
+}  // namespace pixavue::test
