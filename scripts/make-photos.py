@@ -10,7 +10,10 @@ blue, yellow quarters):
 - geant-progressif.jpg: a progressive JPEG whose header says 22,500 x 33,300;
 - toile.gif: a red 20 x 10 frame at (30, 20) on a 60 x 40 logical screen;
 - sans-couleurs.gif: a GIF with neither a global nor a local colour table;
-- grande.jpg: 24 megapixels, long enough to decode that a run can end meanwhile.
+- grande.jpg: 24 megapixels, long enough to decode that a run can end meanwhile;
+- alpha-nul.bmp, alpha-partiel.bmp: red 60 x 40 version 5 bitmaps of 32 bits
+  with an alpha mask, every alpha 0 in the first, the right half's only in
+  the second.
 
   make-photos.py FOLDER
 """
@@ -36,6 +39,14 @@ def app1(orientation, ordre):
 def avec_segment(jpeg, segment):
     assert jpeg[:2] == b"\xff\xd8"
     return jpeg[:2] + segment + jpeg[2:]
+
+
+def bmp_v5(largeur, hauteur, pixel):
+    """A top-down version 5 bitmap of 32 bits, BGRA fields; pixel(x, y) gives (b, g, r, a)."""
+    entete = struct.pack("<IiiHHIIiiII", 124, largeur, -hauteur, 1, 32, 3, largeur * hauteur * 4, 2835, 2835, 0, 0)
+    entete += struct.pack("<IIII", 0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000) + b"sRGB" + bytes(124 - 60)
+    pixels = b"".join(bytes(pixel(x, y)) for y in range(hauteur) for x in range(largeur))
+    return b"BM" + struct.pack("<IHHI", 14 + len(entete) + len(pixels), 0, 0, 14 + len(entete)) + entete + pixels
 
 
 def main():
@@ -71,6 +82,11 @@ def main():
         f.write(petit[:10] + bytes([drapeaux & 0x7F]) + petit[11:13] + petit[13 + table:])
     subprocess.run(["convert", "-size", "6000x4000", "gradient:navy-orange", "-quality", "90",
                     os.path.join(dossier, "grande.jpg")], check=True)
+    rouge_sans_alpha = lambda x, y: (0, 0, 255, 0)
+    moitie_rouge = lambda x, y: (0, 0, 255, 255) if x < 30 else (0, 0, 0, 0)
+    for nom, pixel in (("alpha-nul.bmp", rouge_sans_alpha), ("alpha-partiel.bmp", moitie_rouge)):
+        with open(os.path.join(dossier, nom), "wb") as f:
+            f.write(bmp_v5(60, 40, pixel))
     os.remove(droite)
 
 

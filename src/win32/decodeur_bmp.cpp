@@ -49,6 +49,20 @@ std::optional<std::shared_ptr<const Image>> decoder_bmp(HANDLE fichier, std::opt
   Reechantillonneur r(e.largeur, e.hauteur, pixels.largeur, pixels.hauteur, {0, 0, pixels.largeur, pixels.hauteur},
                       pixels.octets.data(), 4 * pixels.largeur);
 
+  // A bitmap whose alpha is 0 everywhere was never meant to be transparent:
+  // its writer left the field empty, and browsers show it opaque. It is
+  // reduced both ways until a pixel shows some alpha.
+  std::optional<EnteteBmp> sans_alpha;
+  Pixels opaques;
+  std::optional<Reechantillonneur> r_opaque;
+  if (e.canaux[3].masque) {
+    sans_alpha = e;
+    sans_alpha->canaux[3].masque = 0;
+    opaques = {pixels.largeur, pixels.hauteur, std::vector<std::uint8_t>(pixels.octets.size())};
+    r_opaque.emplace(e.largeur, e.hauteur, pixels.largeur, pixels.hauteur, Zone{0, 0, pixels.largeur, pixels.hauteur},
+                     opaques.octets.data(), 4 * pixels.largeur);
+  }
+
   std::vector<std::uint8_t> bande(e.pas * kBande), ligne(4 * std::size_t(e.largeur));
   for (int y = 0; y < e.hauteur; y += kBande) {
     if (abandon.load(std::memory_order_relaxed)) return nullptr;
@@ -61,9 +75,19 @@ std::optional<std::shared_ptr<const Image>> decoder_bmp(HANDLE fichier, std::opt
       const int stockee = e.de_haut_en_bas ? l : lignes - 1 - l;
       convertir_ligne_bmp(e, bande.data() + e.pas * stockee, ligne.data());
       r.ajouter_ligne(ligne.data());
+      if (!r_opaque) continue;
+      for (std::size_t a = 3; a < ligne.size() && r_opaque; a += 4)
+        if (ligne[a]) r_opaque.reset();  // some alpha: it is meant
+      if (!r_opaque) continue;
+      convertir_ligne_bmp(*sans_alpha, bande.data() + e.pas * stockee, ligne.data());
+      r_opaque->ajouter_ligne(ligne.data());
     }
   }
   r.terminer();
+  if (r_opaque) {
+    r_opaque->terminer();
+    pixels = std::move(opaques);
+  }
   return std::make_shared<ImageMatricielle>(std::move(pixels), Taille{double(e.largeur), double(e.hauteur)});
 }
 
