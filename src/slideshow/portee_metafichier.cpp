@@ -163,24 +163,32 @@ bool PorteeEmf::changer_mapping(std::uint32_t type, std::span<const std::uint8_t
       if (mode == 4) std::copy(x, x + 6, etat_.monde);
       return true;
     }
-    case 33:  // EMR_SAVEDC
-      if (pile_.size() == kEtatsSauves) pile_.erase(pile_.begin());
-      pile_.push_back(etat_);
-      return true;
-    case 34: {  // EMR_RESTOREDC: relative when negative, else a level from the first
-      auto niveau = r.i32(8);
-      if (!niveau || *niveau == 0) return true;
-      const double n = *niveau < 0 ? -*niveau : static_cast<double>(pile_.size()) - *niveau + 1;
-      if (n < 1 || n > static_cast<double>(pile_.size())) return true;
-      etat_ = pile_[pile_.size() - static_cast<std::size_t>(n)];
-      pile_.resize(pile_.size() - static_cast<std::size_t>(n));
-      return true;
-    }
   }
   return false;
 }
 
+// A state restored must have been saved: the system's playback keeps its own
+// stack of states beside the device's, and a level past its depth (the
+// lowest integer above all) walked off it.
+bool PorteeEmf::sauver_restaurer(std::uint32_t type, std::span<const std::uint8_t> octets) {
+  if (type == 33) {  // EMR_SAVEDC
+    if (pile_.size() == kEtatsSauves) pile_.erase(pile_.begin());
+    pile_.push_back(etat_);
+    ++profondeur_;
+    return true;
+  }
+  auto niveau = Lecteur(octets).i32(8);  // EMR_RESTOREDC: relative, so negative
+  if (!niveau || *niveau >= 0 || -*niveau > static_cast<double>(profondeur_)) return false;
+  const auto n = static_cast<std::uint64_t>(-*niveau);
+  profondeur_ -= n;
+  const std::size_t gardes = static_cast<std::size_t>(std::min<std::uint64_t>(n, pile_.size()));
+  if (gardes > 0) etat_ = pile_[pile_.size() - gardes];
+  pile_.resize(pile_.size() - gardes);
+  return true;
+}
+
 bool PorteeEmf::suivre(std::uint32_t type, std::span<const std::uint8_t> octets) {
+  if (type == 33 || type == 34) return sauver_restaurer(type, octets);
   if (changer_mapping(type, octets)) return true;
   const Lecteur r(octets);
   auto points = [&](std::size_t debut, std::uint64_t nombre, bool courts) {

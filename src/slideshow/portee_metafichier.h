@@ -5,7 +5,8 @@
 // show. The walk follows every record that changes the mapping from logical
 // units to the device (mapping mode, window and viewport, world transform,
 // saved and restored states), and vouches for a drawing record only when
-// its every point and size lands within reach of the picture's frame.
+// its every point and size lands within reach of the picture's frame, and
+// for a restored state only when it was saved.
 #pragma once
 
 #include <cstdint>
@@ -42,12 +43,14 @@ class PorteeEmf {
   bool point(double x, double y) const;
   bool longueur(double l) const;
   bool changer_mapping(std::uint32_t type, std::span<const std::uint8_t> r);
+  bool sauver_restaurer(std::uint32_t type, std::span<const std::uint8_t> r);
 
   double px_par_mm_[2];
   double centre_[2];
   double portee_;
   Etat etat_;
-  std::vector<Etat> pile_;
+  std::vector<Etat> pile_;        // the last states saved
+  std::uint64_t profondeur_ = 0;  // states saved and not yet restored
 };
 
 }  // namespace pixavue

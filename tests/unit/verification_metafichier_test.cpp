@@ -159,6 +159,8 @@ TEST(VerificationEmf, NothingReachesFarBeyondTheFrame) {
        {5}},
       {{record(36, {f(1e5f), 0, 0, f(1e5f), 0, 0, 2}), ellipse}, {2}},
       {{record(41, {50, 50, 10, 0, f(1e9f)})}, {1}},  // an arc swept a billion degrees round
+      // Only a state saved is restored: none, then the lowest level of all.
+      {{record(34, {~0u}), record(33, {}), record(34, {0x80000000}), record(34, {~0u})}, {1, 3}},
   };
   for (const auto& [records, numeros] : cas) {
     std::vector<std::uint32_t> attendus;

@@ -41,6 +41,27 @@ inline std::vector<std::uint8_t> enregistrer_gdi(int mode, const RECT* cadre, bo
   const POINT ligne[] = {{20 * u, haut * 150 * u}, {120 * u, haut * 40 * u}, {260 * u, haut * 160 * u}};
   Polyline(dc, ligne, 3);
   Ellipse(dc, 150 * u, haut * 60 * u, 280 * u, haut * 170 * u);
+  // Paths stroked, and stroked and filled, with geometric pens: dashed with
+  // square caps and mitred joins, styled by the writer with round ones.
+  const LOGBRUSH vert{BS_SOLID, RGB(0, 150, 60), 0};
+  PoigneeGdi<HPEN> tirets(
+      ExtCreatePen(PS_GEOMETRIC | PS_DASH | PS_ENDCAP_SQUARE | PS_JOIN_MITER, 4 * u, &vert, 0, nullptr));
+  SelectObject(dc, tirets.get());
+  BeginPath(dc);
+  MoveToEx(dc, 30 * u, haut * 180 * u, nullptr);
+  LineTo(dc, 90 * u, haut * 130 * u);
+  LineTo(dc, 150 * u, haut * 185 * u);
+  EndPath(dc);
+  StrokePath(dc);
+  const DWORD style[] = {6 * static_cast<DWORD>(u), 3 * static_cast<DWORD>(u)};
+  PoigneeGdi<HPEN> style_libre(
+      ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_ROUND | PS_JOIN_ROUND, 3 * u, &vert, 2, style));
+  SelectObject(dc, style_libre.get());
+  BeginPath(dc);
+  Ellipse(dc, 220 * u, haut * 100 * u, 290 * u, haut * 150 * u);
+  EndPath(dc);
+  StrokeAndFillPath(dc);
+  SelectObject(dc, rouge.get());
   SetTextColor(dc, RGB(0, 90, 0));
   TextOutW(dc, 30 * u, haut * 30 * u, L"Été 写真", 6);
   // An 8-bit bitmap that carries two colours only.
