@@ -1,6 +1,9 @@
 // Windows and enhanced metafiles: walked record by record first, then handed
 // to the system as an enhanced metafile and played as vectors into the
 // rectangle the picture is shown in, crisp at any size.
+#include <algorithm>
+#include <cmath>
+
 #include "slideshow/verification_metafichier.h"
 #include "win32/images_win32.h"
 
@@ -52,6 +55,28 @@ class ImageMetafichier : public ImageWin32 {
   std::vector<std::uint32_t> ecartes_;
 };
 
+// A placeable metafile recorded into an enhanced one the way a placeable
+// metafile is played: its box is the window and fills the frame, until its
+// own records set a window or a viewport of their own. (Converted without
+// that, a box that starts away from 0 shifted the picture off its frame.)
+PoigneeMetafichier en_metafichier_ameliore(HMETAFILE windows, const MetafichierWindows& m, double largeur_cmm,
+                                           double hauteur_cmm) {
+  const RECT cadre{0, 0, static_cast<LONG>(std::lround(largeur_cmm)), static_cast<LONG>(std::lround(hauteur_cmm))};
+  HDC dc = CreateEnhMetaFileW(nullptr, nullptr, &cadre, nullptr);
+  if (!dc) return {};
+  // The frame in the reference device's pixels.
+  const double px_par_cmm_x = GetDeviceCaps(dc, HORZRES) / (GetDeviceCaps(dc, HORZSIZE) * 100.0);
+  const double px_par_cmm_y = GetDeviceCaps(dc, VERTRES) / (GetDeviceCaps(dc, VERTSIZE) * 100.0);
+  SetMapMode(dc, MM_ANISOTROPIC);
+  SetWindowOrgEx(dc, m.gauche, m.haut, nullptr);
+  SetWindowExtEx(dc, m.droite - m.gauche, m.bas - m.haut, nullptr);
+  SetViewportOrgEx(dc, 0, 0, nullptr);
+  SetViewportExtEx(dc, std::max(1, static_cast<int>(std::lround(largeur_cmm * px_par_cmm_x))),
+                   std::max(1, static_cast<int>(std::lround(hauteur_cmm * px_par_cmm_y))), nullptr);
+  PlayMetaFile(dc, windows);
+  return PoigneeMetafichier(CloseEnhMetaFile(dc));
+}
+
 }  // namespace
 
 std::shared_ptr<const Image> decoder_metafichier(std::span<const std::uint8_t> octets, double ppp) {
@@ -60,9 +85,9 @@ std::shared_ptr<const Image> decoder_metafichier(std::span<const std::uint8_t> o
     // in hundredths of a millimetre.
     const double pouces_l = double(wmf->droite - wmf->gauche) / wmf->unites_par_pouce;
     const double pouces_h = double(wmf->bas - wmf->haut) / wmf->unites_par_pouce;
-    METAFILEPICT image{MM_ANISOTROPIC, static_cast<LONG>(pouces_l * 2540), static_cast<LONG>(pouces_h * 2540), nullptr};
-    PoigneeMetafichier emf(
-        SetWinMetaFileBits(static_cast<UINT>(wmf->taille), octets.data() + wmf->debut, nullptr, &image));
+    PoigneeMetafichierWindows windows(SetMetaFileBitsEx(static_cast<UINT>(wmf->taille), octets.data() + wmf->debut));
+    if (!windows) return nullptr;
+    PoigneeMetafichier emf = en_metafichier_ameliore(windows.get(), *wmf, pouces_l * 2540, pouces_h * 2540);
     if (!emf) return nullptr;
     return std::make_shared<ImageMetafichier>(std::move(emf), Taille{pouces_l * ppp, pouces_h * ppp});
   }

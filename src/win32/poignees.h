@@ -67,6 +67,7 @@ using PoigneeGdi = Poignee<Gdi, FermeturePar<Gdi, DeleteObject>>;
 using PoigneeDcMemoire = Poignee<HDC, FermeturePar<HDC, DeleteDC>>;
 using PoigneeIcone = Poignee<HICON, FermeturePar<HICON, DestroyIcon>>;
 using PoigneeMetafichier = Poignee<HENHMETAFILE, FermeturePar<HENHMETAFILE, DeleteEnhMetaFile>>;
+using PoigneeMetafichierWindows = Poignee<HMETAFILE, FermeturePar<HMETAFILE, DeleteMetaFile>>;
 using PoigneeFenetre = Poignee<HWND, FermeturePar<HWND, DestroyWindow>>;
 
 // GetDC / ReleaseDC.

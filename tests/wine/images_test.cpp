@@ -161,6 +161,45 @@ TEST(Metafichiers, EveryWriterFileAndGdiRecordingShowsAsTheSystemPlaysIt) {
   }
 }
 
+// A circle filling its square, recorded as a Windows metafile behind a
+// placeable header whose box starts away from 0; `propre` when the records
+// set that window themselves. Either way it fills the picture: its middle
+// and the middle of each edge blue, the corners the background.
+Octets wmf_placable(bool propre) {
+  HDC dc = CreateMetaFileW(nullptr);
+  if (propre) {
+    SetWindowOrgEx(dc, 1000, 500, nullptr);
+    SetWindowExtEx(dc, 2000, 2000, nullptr);
+  }
+  PoigneeGdi<HBRUSH> bleu(CreateSolidBrush(RGB(30, 80, 200)));
+  SelectObject(dc, bleu.get());
+  Ellipse(dc, 1000, 500, 3000, 2500);
+  PoigneeMetafichierWindows m(CloseMetaFile(dc));
+  Octets o(22 + GetMetaFileBitsEx(m.get(), 0, nullptr));
+  GetMetaFileBitsEx(m.get(), static_cast<UINT>(o.size() - 22), o.data() + 22);
+  std::uint16_t entete[11] = {0xCDD7, 0x9AC6, 0, 1000, 500, 3000, 2500, 1440, 0, 0, 0};  // 1440 units an inch
+  for (int i = 0; i < 10; ++i) entete[10] ^= entete[i];
+  std::memcpy(o.data(), entete, 22);
+  return o;
+}
+
+TEST(Metafichiers, APlaceableMetafileFillsItsBoxWhereverTheBoxStarts) {
+  for (bool propre : {false, true}) {
+    const Octets o = wmf_placable(propre);
+    auto image = std::dynamic_pointer_cast<const ImageWin32>(decoder_metafichier(o, 144));
+    ASSERT_NE(image, nullptr) << propre;
+    ASSERT_NEAR(image->taille_naturelle().largeur, 200, 0.01);  // 2000 units over 1440 an inch, at 144 dpi
+    ImagePreparee p = creer_dib(200, 200);
+    image->preparer(200, 200, {0, 0, 200, 200}, RGB(200, 0, 200), p);
+    PoigneeDcMemoire dc(CreateCompatibleDC(nullptr));
+    Selection choisi(dc.get(), p.bitmap.get());
+    EXPECT_EQ(test::teintes([&](int x, int y) { return GetPixel(dc.get(), x, y); },
+                            {{100, 100}, {4, 100}, {195, 100}, {100, 4}, {100, 195}, {4, 4}, {195, 195}}),
+              "BBBBBMM")
+        << propre;
+  }
+}
+
 // A record the walk can't vouch for is left out, and the rest still plays:
 // the picture is the same as without it.
 TEST(Metafichiers, ARecordTheWalkCantVouchForIsLeftOutAtPlayback) {
