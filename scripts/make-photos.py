@@ -9,6 +9,7 @@ blue, yellow quarters):
   inverted convention;
 - geant-progressif.jpg: a progressive JPEG whose header says 22,500 x 33,300;
 - toile.gif: a red 20 x 10 frame at (30, 20) on a 60 x 40 logical screen;
+- debord.gif: the same frame at (50, 20), reaching 10 pixels past the screen;
 - sans-couleurs.gif: a GIF with neither a global nor a local colour table;
 - grande.jpg: 24 megapixels, long enough to decode that a run can end meanwhile;
 - alpha-nul.bmp, alpha-partiel.bmp: red 60 x 40 version 5 bitmaps of 32 bits
@@ -75,6 +76,9 @@ def main():
                            capture_output=True).stdout
     with open(os.path.join(dossier, "toile.gif"), "wb") as f:
         f.write(toile)
+    descripteur = struct.pack("<BHHHH", 0x2C, 30, 20, 20, 10)
+    with open(os.path.join(dossier, "debord.gif"), "wb") as f:
+        f.write(toile.replace(descripteur, struct.pack("<BHHHH", 0x2C, 50, 20, 20, 10), 1))
     petit = subprocess.run(["convert", "-size", "8x8", "xc:red", "gif:-"], check=True, capture_output=True).stdout
     drapeaux = petit[10]
     table = 3 << ((drapeaux & 7) + 1) if drapeaux & 0x80 else 0

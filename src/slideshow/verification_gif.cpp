@@ -60,6 +60,7 @@ std::optional<StructureGif> verifier_gif(std::span<const std::uint8_t> octets) {
   if (!l.sauter(taille_table(drapeaux_ecran))) return std::nullopt;
 
   bool premiere = true;
+  std::uint64_t pixels = 0;
   while (l.reste(1)) {
     const std::uint8_t bloc = l.octet();
     if (bloc == kFin) return premiere ? std::nullopt : std::optional{gif};
@@ -70,15 +71,21 @@ std::optional<StructureGif> verifier_gif(std::span<const std::uint8_t> octets) {
     if (bloc != kImage || !l.reste(9)) return std::nullopt;
     const int gauche = l.mot(), haut = l.mot(), largeur = l.mot(), hauteur = l.mot();
     const std::uint8_t drapeaux = l.octet();
-    if (largeur == 0 || hauteur == 0 || gauche + largeur > gif.largeur_ecran || haut + hauteur > gif.hauteur_ecran)
-      return std::nullopt;
+    // A frame may reach past the screen, which clips it, as browsers do; the
+    // system's decoder reads every frame whole when it opens the file, so
+    // all of them count toward one budget.
+    if (largeur == 0 || hauteur == 0) return std::nullopt;
+    pixels += std::uint64_t(largeur) * std::uint64_t(hauteur);
+    if (pixels > kMaxPixelsGif) return std::nullopt;
     const bool table_locale = taille_table(drapeaux) > 0;
     if (!l.sauter(taille_table(drapeaux)) || !l.reste(1)) return std::nullopt;
     const std::uint8_t taille_code = l.octet();
     if (taille_code < 1 || taille_code > 11 || !l.sauter_sous_blocs()) return std::nullopt;
     if (premiere) {
-      // Without any table its indexes name no colour at all.
+      // Without any table its indexes name no colour at all; off the screen
+      // it shows nothing.
       if (!table_globale && !table_locale) return std::nullopt;
+      if (gauche >= gif.largeur_ecran || haut >= gif.hauteur_ecran) return std::nullopt;
       gif.gauche = gauche, gif.haut = haut, gif.largeur = largeur, gif.hauteur = hauteur;
       premiere = false;
     }

@@ -1,7 +1,7 @@
 // Walks a GIF file whole before the system's decoder reads it: every block
-// and sub-block inside the file, every colour table present, every image
-// inside the logical screen. What it gives back places the first frame on
-// its screen.
+// and sub-block inside the file, every colour table present, the frames'
+// pixels within a budget. What it gives back places the first frame on its
+// screen, which clips a frame that reaches past it.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,9 @@
 #include <span>
 
 namespace pixavue {
+
+// Pixels of every frame together: the system's decoder holds them all.
+inline constexpr std::uint64_t kMaxPixelsGif = 50'000'000;
 
 struct StructureGif {
   int largeur_ecran = 0, hauteur_ecran = 0;            // the logical screen: the picture's natural size

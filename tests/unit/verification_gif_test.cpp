@@ -32,6 +32,9 @@ TEST(VerificationGif, PlacesTheFirstFrameOnItsScreen) {
   }
   const auto bon = gif(true);
   EXPECT_TRUE(verifier_gif(std::span(bon).first(bon.size() - 1)));  // cut after a whole image: still shown
+  auto debord = verifier_gif(test::pose(bon, {26, 1, 8}));          // 8 + 4 > 10: the screen clips it
+  ASSERT_TRUE(debord);
+  EXPECT_EQ(std::tuple(debord->gauche, debord->largeur), std::tuple(8, 4));
 }
 
 TEST(VerificationGif, RefusesWhatItCannotVouchFor) {
@@ -44,12 +47,13 @@ TEST(VerificationGif, RefusesWhatItCannotVouchFor) {
            {6, 2, 0},      // a screen 0 wide
            {25, 1, 0x99},  // a block of no known kind where the frame was
            {25, 1, 0x3B},  // the trailer before any image
-           {26, 1, 7},     // 7 + 4 > 10
+           {26, 1, 10},    // a first frame right of the screen: nothing shows
            {29, 2, 0},     // a frame 0 wide
            {35, 1, 12},    // the LZW code size
            {36, 1, 200},   // a sub-block past the end
        })
     EXPECT_FALSE(verifier_gif(test::pose(bon, r))) << r.a;
+  EXPECT_FALSE(verifier_gif(test::pose(test::pose(bon, {29, 2, 10'000}), {31, 2, 6'000})));  // 60 megapixels
 }
 
 }  // namespace

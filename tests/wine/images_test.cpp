@@ -51,6 +51,7 @@ TEST_F(Images, EveryTypeLoadsWithItsNaturalSizeAndShowsItsContent) {
       {photo(L"o7.jpg"), 60, 90, quarts, "RVBJ"},  // stored transposed and turned, big-endian tag
       {photo(L"cmyk.jpg"), 60, 90, quarts, "RVBJ"},
       {photo(L"toile.gif"), 60, 40, {{40, 25}, {5, 5}, {29, 25}}, "RMM"},  // its logical screen, the frame at (30, 20)
+      {photo(L"debord.gif"), 60, 40, {{55, 25}, {45, 25}}, "RM"},  // the frame at (50, 20), clipped by its screen
       // 32 bits with an alpha mask: opaque when every alpha is 0, as browsers show it.
       {photo(L"alpha-nul.bmp"), 60, 40, {{5, 5}, {55, 35}}, "RR"},
       {photo(L"alpha-partiel.bmp"), 60, 40, {{5, 5}, {55, 35}}, "RM"},
