@@ -1,12 +1,14 @@
-// A mutation run over the metafiles the tests make: record fields changed at
-// random, each mutant walked, and whatever the walk vouches for played the
-// way the program plays it, in a child process whose crash or hang is caught.
+// A mutation run over the metafiles and GIFs the tests make: record fields
+// (bytes, in a GIF) changed at random, each mutant walked, and whatever the
+// walk vouches for played or decoded the way the program does it, in a child
+// process whose crash or hang is caught.
 //   pixavue_mutations SEED COUNT FOLDER
 // Prints "mutants N, walked whole W, played P, crashes C" and keeps every
 // mutant that crashed or hung in FOLDER; exits 1 when there was one.
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +21,7 @@
 #include "echantillons.h"
 #include "enregistrement_gdi.h"
 #include "slideshow/ajustement.h"
+#include "slideshow/verification_gif.h"
 #include "win32/images_win32.h"
 
 namespace pixavue::test {
@@ -27,7 +30,7 @@ namespace {
 using Octets = std::vector<std::uint8_t>;
 
 // The GDI recordings in every mapping mode, with and without a frame, the
-// other writers' files and the samples, in a fixed order.
+// other writers' files, the samples and the test GIFs, in a fixed order.
 std::vector<Octets> corpus() {
   std::vector<Octets> fichiers;
   const RECT cadre{0, 0, 8000, 6000};
@@ -39,6 +42,8 @@ std::vector<Octets> corpus() {
   for (const auto& f : std::filesystem::directory_iterator(chemin_wine(PIXAVUE_METAFICHIERS, L"")))
     if (f.path().extension() == ".emf") chemins.push_back(f.path());
   std::sort(chemins.begin() + 2, chemins.end());
+  for (const wchar_t* gif : {L"toile.gif", L"debord.gif"}) chemins.push_back(chemin_wine(PIXAVUE_PHOTOS, gif));
+  chemins.push_back(echantillon(L"vallee.gif"));
   for (const auto& chemin : chemins) {
     std::ifstream flux(chemin, std::ios::binary);
     fichiers.emplace_back(std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>());
@@ -65,7 +70,20 @@ void ecrire(Octets& o, std::size_t a, int n, std::uint32_t v) {
 // One to three fields of random records changed: most often a field after a
 // record's type and size (object indexes, counts, sizes, coordinates,
 // flags), now and then the type or the size itself.
+bool est_gif(const Octets& o) { return o.size() >= 6 && o[0] == 'G' && o[1] == 'I' && o[2] == 'F'; }
+
 Octets muter(Octets o, std::uint64_t graine) {
+  if (est_gif(o)) {  // bytes anywhere after the signature: sizes, flags, codes, lengths
+    std::uint64_t etat = graine;
+    for (int n = 1 + melanger(etat) % 3; n > 0; --n) {
+      const std::size_t a = 6 + melanger(etat) % (o.size() - 6);
+      const std::uint8_t avant = o[a], hasard = static_cast<std::uint8_t>(melanger(etat));
+      const std::uint8_t valeurs[] = {0,    1,    0xFF, 0x80, std::uint8_t(avant + 1), std::uint8_t(avant - 1), hasard,
+                                      0x2C, 0x21, 0x3B, 12};
+      o[a] = valeurs[melanger(etat) % std::size(valeurs)];
+    }
+    return o;
+  }
   const bool emf = o.size() >= 44 && lire(o, 40, 4) == 0x464D4520;
   const int unite = emf ? 4 : 2;
   std::vector<std::pair<std::size_t, std::size_t>> records;
@@ -99,6 +117,12 @@ Octets muter(Octets o, std::uint64_t graine) {
 // Each changed field: the record's type and offset, the field's offset in
 // it, the old and the new value.
 void decrire_changements(const Octets& avant, const Octets& apres) {
+  if (est_gif(avant)) {
+    for (std::size_t a = 0; a < avant.size(); ++a)
+      if (avant[a] != apres[a]) std::printf(" byte %zu: 0x%x -> 0x%x;", a, avant[a], apres[a]);
+    std::printf("\n");
+    return;
+  }
   const bool emf = lire(avant, 40, 4) == 0x464D4520;
   std::size_t p = emf ? lire(avant, 4, 4) : (lire(avant, 0, 4) == 0x9AC6CDD7 ? 22 : 0) + 18;
   while (p + 8 <= avant.size()) {
@@ -119,11 +143,25 @@ std::uint64_t graine(std::uint64_t germe, std::uint64_t i) { return germe * 0x10
 // before it plays it.
 int enfant(std::uint64_t germe, std::uint64_t debut, std::uint64_t fin) {
   const auto fichiers = corpus();
+  win32::InitialisationCom com;
+  Microsoft::WRL::ComPtr<IWICImagingFactory> wic;
+  CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&wic));
+  const std::atomic<bool> jamais{false};
   std::uint64_t entiers = 0, joues = 0;
   for (std::uint64_t i = debut; i < fin; ++i) {
     std::printf("@%llu\n", static_cast<unsigned long long>(i));
     std::fflush(stdout);
     const Octets mutant = muter(fichiers[i % fichiers.size()], graine(germe, i));
+    if (est_gif(mutant)) {  // decoded by the system as the program hands it a GIF
+      auto structure = verifier_gif(mutant);
+      if (!structure) continue;
+      std::printf("@e\n");
+      std::fflush(stdout);
+      win32::decoder_gif(wic.Get(), mutant, *structure, Taille{160, 120}, jamais);
+      std::printf("@j\n");
+      std::fflush(stdout);
+      continue;
+    }
     auto image = std::dynamic_pointer_cast<const win32::ImageWin32>(win32::decoder_metafichier(mutant, 96));
     if (!image) continue;
     ++entiers;
