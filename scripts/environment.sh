@@ -40,6 +40,13 @@ assurer_son() {
   fi
 }
 
+# Wine maps file names through the locale: names such as "photo été 写真.jpg"
+# need a UTF-8 one, which a bare environment lacks.
+case "${LC_ALL:-${LC_CTYPE:-${LANG:-}}}" in
+  *UTF-8* | *utf8*) ;;
+  *) export LC_ALL=C.UTF-8 ;;
+esac
+
 PIXAVUE_TRAPS=""
 trap_ajouter() {
   PIXAVUE_TRAPS="$1; $PIXAVUE_TRAPS"
