@@ -2,7 +2,6 @@
 // run mode from the switch, and the preparation of a full-screen run.
 #include <cmath>
 
-#include "screensaver/couvertures.h"
 #include "screensaver/frmVeille.h"
 #include "screensaver/mode_lancement.h"
 #include "settings/types_images.h"
@@ -78,7 +77,7 @@ void frmVeille::preparer_plein_ecran() {
   s_.fenetre.premier_plan();
   s_.ecran.afficher_curseur(false);
   plein_ecran_ = true;
-  Couvertures = couvertures(s_.ecran.moniteurs());
+  couvrir_les_autres_moniteurs();
 
   if (auto motif = motif_du_type(lire_nombre(parametres_.lire(cle::type_fichier))))
     ListeFichiers.Pattern = std::wstring(*motif);

@@ -65,7 +65,6 @@ class frmVeille : public Diaporama {
   void couvrir_les_autres_moniteurs();
   void demarrer_son_fond();
   void verifier_son_fond();
-  void afficher_erreur();
 
   Services s_;
   Parametres parametres_;

@@ -112,23 +112,18 @@ bool PorteeEmf::changer_mapping(std::uint32_t type, std::span<const std::uint8_t
       return true;
     }
     case 9:     // EMR_SETWINDOWEXTEX
-    case 11: {  // EMR_SETVIEWPORTEXTEX
-      auto x = r.i32(8), y = r.i32(12);
-      if (libre && x && y && *x != 0 && *y != 0) {
-        double* ext = type == 9 ? etat_.ext_fenetre : etat_.ext_vue;
-        ext[0] = *x;
-        ext[1] = *y;
-      }
-      return true;
-    }
     case 10:    // EMR_SETWINDOWORGEX
+    case 11:    // EMR_SETVIEWPORTEXTEX
     case 12: {  // EMR_SETVIEWPORTORGEX
       auto x = r.i32(8), y = r.i32(12);
-      if (x && y) {
-        double* org = type == 10 ? etat_.org_fenetre : etat_.org_vue;
-        org[0] = *x;
-        org[1] = *y;
-      }
+      const bool etendue = type == 9 || type == 11;  // only the free modes take one, and never 0
+      if (!x || !y || (etendue && (!libre || *x == 0 || *y == 0))) return true;
+      double* cible = type == 9    ? etat_.ext_fenetre
+                      : type == 10 ? etat_.org_fenetre
+                      : type == 11 ? etat_.ext_vue
+                                   : etat_.org_vue;
+      cible[0] = *x;
+      cible[1] = *y;
       return true;
     }
     case 31:    // EMR_SCALEVIEWPORTEXTEX
