@@ -67,11 +67,26 @@ void ecrire(Octets& o, std::size_t a, int n, std::uint32_t v) {
   for (int i = 0; i < n; ++i) o[a + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
+bool est_gif(const Octets& o) { return o.size() >= 6 && o[0] == 'G' && o[1] == 'I' && o[2] == 'F'; }
+bool est_emf(const Octets& o) { return o.size() >= 44 && lire(o, 40, 4) == 0x464D4520; }
+
+// A metafile's records as offset and size, up to the first that doesn't fit.
+std::vector<std::pair<std::size_t, std::size_t>> enregistrements(const Octets& o) {
+  const bool emf = est_emf(o);
+  std::vector<std::pair<std::size_t, std::size_t>> records;
+  std::size_t p = emf ? lire(o, 4, 4) : (o.size() >= 4 && lire(o, 0, 4) == 0x9AC6CDD7 ? 22 : 0) + 18;
+  while (p + 8 <= o.size()) {
+    const std::size_t taille = emf ? lire(o, p + 4, 4) : std::size_t{lire(o, p, 4)} * 2;
+    if (taille < 8 || p + taille > o.size()) break;
+    records.emplace_back(p, taille);
+    p += taille;
+  }
+  return records;
+}
+
 // One to three fields of random records changed: most often a field after a
 // record's type and size (object indexes, counts, sizes, coordinates,
 // flags), now and then the type or the size itself.
-bool est_gif(const Octets& o) { return o.size() >= 6 && o[0] == 'G' && o[1] == 'I' && o[2] == 'F'; }
-
 Octets muter(Octets o, std::uint64_t graine) {
   if (est_gif(o)) {  // bytes anywhere after the signature: sizes, flags, codes, lengths
     std::uint64_t etat = graine;
@@ -84,16 +99,9 @@ Octets muter(Octets o, std::uint64_t graine) {
     }
     return o;
   }
-  const bool emf = o.size() >= 44 && lire(o, 40, 4) == 0x464D4520;
+  const bool emf = est_emf(o);
   const int unite = emf ? 4 : 2;
-  std::vector<std::pair<std::size_t, std::size_t>> records;
-  std::size_t p = emf ? lire(o, 4, 4) : (o.size() >= 4 && lire(o, 0, 4) == 0x9AC6CDD7 ? 22 : 0) + 18;
-  while (p + 8 <= o.size()) {
-    const std::size_t taille = emf ? lire(o, p + 4, 4) : std::size_t{lire(o, p, 4)} * 2;
-    if (taille < 8 || p + taille > o.size()) break;
-    records.emplace_back(p, taille);
-    p += taille;
-  }
+  const auto records = enregistrements(o);
   if (records.empty()) return o;
   std::uint64_t etat = graine;
   for (int n = 1 + melanger(etat) % 3; n > 0; --n) {
@@ -123,17 +131,13 @@ void decrire_changements(const Octets& avant, const Octets& apres) {
     std::printf("\n");
     return;
   }
-  const bool emf = lire(avant, 40, 4) == 0x464D4520;
-  std::size_t p = emf ? lire(avant, 4, 4) : (lire(avant, 0, 4) == 0x9AC6CDD7 ? 22 : 0) + 18;
-  while (p + 8 <= avant.size()) {
-    const std::size_t taille = emf ? lire(avant, p + 4, 4) : std::size_t{lire(avant, p, 4)} * 2;
-    if (taille < 8 || p + taille > avant.size()) break;
-    for (std::size_t a = p; a < p + taille; a += emf ? 4 : 2)
-      if (lire(avant, a, emf ? 4 : 2) != lire(apres, a, emf ? 4 : 2))
-        std::printf(" record 0x%x at %zu, field +%zu: 0x%x -> 0x%x;", lire(avant, emf ? p : p + 4, emf ? 4 : 2), p,
-                    a - p, lire(avant, a, emf ? 4 : 2), lire(apres, a, emf ? 4 : 2));
-    p += taille;
-  }
+  const bool emf = est_emf(avant);
+  const int unite = emf ? 4 : 2;
+  for (const auto& [p, taille] : enregistrements(avant))
+    for (std::size_t a = p; a < p + taille; a += unite)
+      if (lire(avant, a, unite) != lire(apres, a, unite))
+        std::printf(" record 0x%x at %zu, field +%zu: 0x%x -> 0x%x;", lire(avant, emf ? p : p + 4, unite), p, a - p,
+                    lire(avant, a, unite), lire(apres, a, unite));
   std::printf("\n");
 }
 
