@@ -33,7 +33,7 @@ TEST(ChargementOptions, StoredValuesAndTheirEdges) {
       {{{L"secondes", L"59"}}, L"cboTemps", L"cboTemps=59"},
       {{{L"secondes", L"60"}}, L"cboTemps", L"cboTemps=-1 " + kNonValide},
       {{{L"secondes", L"4.5"}}, L"cboTemps", L"cboTemps=4"},  // halves to even
-      {{{L"couleur fond", L"255"}, {L"type fichier", L"9"}},
+      {{{L"couleur fond", L"255"}, {L"type fichier", L"10"}},
        L"lstFiltres optCouleur0 lblCouleur cmdEnregistrer",
        L"lstFiltres=-1 optCouleur0=0 lblCouleur=255 -cmdEnregistrer " + kNonValide},
       // The swatch stays black, but the option and the swatch are already on;
@@ -78,7 +78,7 @@ TEST(EnregistrementOptions, AFolderTextThatIsNoFolderOrNoTypeIsRefused) {
       {L"0", L"D:\\rien", pas_un_dossier + L"7"},
       {L"0", L"C:\\windows\\a.bmp", pas_un_dossier + L"16"},
       {L"0", L"C:\\win*", pas_un_dossier + L"7"},
-      {L"9", L"C:\\windows", L"cmdEnregistrer [i Type de fichier: Sélectionnez un type de fichier.] lstFiltres 2+0"}};
+      {L"10", L"C:\\windows", L"cmdEnregistrer [i Type de fichier: Sélectionnez un type de fichier.] lstFiltres 2+0"}};
   for (const auto& [type, texte, etat] : cas) {
     BancOptions banc;
     frmOptions& o = banc.charger({{L"type fichier", type}});
