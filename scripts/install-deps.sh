@@ -7,6 +7,7 @@ paquets=(
   cmake ninja-build g++ googletest python3  # native build and unit tests
   clang libclang-rt-14-dev                  # the fuzzers (libFuzzer)
   g++-mingw-w64-x86-64-posix mingw-w64-tools nasm  # the Windows build, libjpeg-turbo
+  libz-mingw-w64-dev patch                  # libpng, built from Debian's patched source
   wine wine64 fonts-wine fonts-liberation   # running it here
   xvfb xauth imagemagick                    # a display without a screen, screenshots
   pulseaudio pulseaudio-utils               # a sound device without a sound card

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Makes the sample pictures in samples/: a few of every type the screensaver
 lists (bitmap, DIB, GIF, JPEG, Windows metafile, enhanced metafile, cursor,
-icon), small enough to commit. Needs Debian's python3-pil for GIF and JPEG."""
+icon, PNG), small enough to commit. Needs Debian's python3-pil for GIF and JPEG."""
 import math
 import os
 import struct
@@ -23,6 +23,16 @@ def paysage(largeur, hauteur, teinte):
     points = [(x, hauteur * (0.65 + 0.12 * math.sin(x / largeur * 6.3 * teinte))) for x in range(0, largeur + 1, 4)]
     d.polygon(points + [(largeur, hauteur), (0, hauteur)], fill=(40, int(140 - 30 * teinte), 60))
     d.rectangle([0, 0, largeur - 1, hauteur - 1], outline=(255, 255, 255), width=max(1, largeur // 100))
+    return image
+
+
+def vitrail(taille):
+    """A PNG's own: a disc of stained glass, half see-through, on nothing at all."""
+    image = Image.new('RGBA', (taille, taille), (0, 0, 0, 0))
+    d = ImageDraw.Draw(image)
+    for i, teinte in enumerate([(220, 40, 40), (40, 160, 60), (40, 80, 220), (240, 200, 0)]):
+        d.pieslice([0, 0, taille - 1, taille - 1], 90 * i, 90 * (i + 1), fill=teinte + (160 + 30 * i,))
+    d.ellipse([taille // 3, taille // 3, 2 * taille // 3, 2 * taille // 3], fill=(255, 255, 255, 255))
     return image
 
 
@@ -121,6 +131,7 @@ if __name__ == '__main__':
     emf(os.path.join(ICI, 'schema.emf'), 80, 50)
     icone(os.path.join(ICI, 'rond.ico'), 48)
     icone(os.path.join(ICI, 'viseur.cur'), 32, curseur=(16, 16))
+    vitrail(200).save(os.path.join(ICI, 'vitrail.png'), optimize=True)
     with open(os.path.join(ICI, 'lisez-moi.txt'), 'w', encoding='utf-8') as f:
         f.write('Images d\'exemple de PixavueSCR, faites par scripts/make-samples.py.\n'
                 'Ce fichier texte n\'est pas une image : la liste de l\'écran de veille le laisse de côté.\n')

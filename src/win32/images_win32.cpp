@@ -151,6 +151,8 @@ std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std:
 
   // Photos and bitmaps can be large: they are read as they are decoded.
   if (commence_par(e, {0xFF, 0xD8, 0xFF})) return decoder_jpeg(fichier.get(), cadre, abandon_);
+  if (commence_par(e, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}))
+    return decoder_png(fichier.get(), cadre, abandon_);
   if (commence_par(e, {'B', 'M'})) {
     if (auto image = decoder_bmp(fichier.get(), cadre, abandon_)) return *image;
     fichier.reset();

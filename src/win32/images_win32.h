@@ -90,6 +90,8 @@ Reduction reduction_pour(double largeur, double hauteur, const std::optional<Tai
 // ones give up, between reads and between rows, once `abandon` is set.
 std::shared_ptr<const Image> decoder_jpeg(HANDLE fichier, std::optional<Taille> cadre,
                                           const std::atomic<bool>& abandon);
+// A PNG, once the project's walk has checked the file.
+std::shared_ptr<const Image> decoder_png(HANDLE fichier, std::optional<Taille> cadre, const std::atomic<bool>& abandon);
 // Nothing when the bitmap is not one of the forms it reads.
 std::optional<std::shared_ptr<const Image>> decoder_bmp(HANDLE fichier, std::optional<Taille> cadre,
                                                         const std::atomic<bool>& abandon);
