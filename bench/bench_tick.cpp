@@ -5,8 +5,10 @@
 // ahead on the worker (the time from the tick to the pixels; the memory with
 // the preparation). Run once per picture and path, in a fresh process, so
 // that the peak memory belongs to that tick alone:
-//   bench_tick.exe tick|ole|ahead FILE
+//   bench_tick.exe tick|ole|ahead|wic FILE
 // prints: path milliseconds-median peak-MB-added
+// ("wic": the tick's path, but decoded by the Windows Imaging Component, band
+// by band, as the bitmaps it reads are.)
 //   bench_tick.exe first FOLDER
 // the first tick of a run over a folder holding the one picture, prepared
 // during the start-up; prints: first milliseconds-median -
@@ -107,6 +109,16 @@ ImagesAnticipees avec_travailleur(win32::ImagesWin32& ici) {
       win32::empreinte_fichier);
 }
 
+// The system's imaging component in the decoder's place.
+struct ParWic : Images {
+  ParWic() { CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&fabrique)); }
+  std::shared_ptr<const Image> charger(std::wstring_view chemin, std::optional<Cadre> cadre) override {
+    static const std::atomic<bool> jamais{false};
+    return win32::decoder_wic(fabrique.Get(), chemin, cadre ? std::optional<Taille>(*cadre) : std::nullopt, jamais);
+  }
+  ComPtr<IWICImagingFactory> fabrique;
+};
+
 bool tick(const std::wstring& chemin, Images& images) {
   auto image = images.charger(chemin, kEcran);
   return image && montrer(*image, rectangle_montre(image->taille_naturelle(), kEcran));
@@ -202,11 +214,14 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("first %.1f -\n", durees[kRepetitions / 2]);
     return 0;
   }
-  const bool chemin_tick = mode == L"tick" || mode == L"ahead";
+  const bool chemin_tick = mode == L"tick" || mode == L"ahead" || mode == L"wic";
   win32::InitialisationCom com;
   win32::ImagesWin32 ici(96);
   ImagesAnticipees anticipees = avec_travailleur(ici);
-  Images& images = mode == L"ahead" ? static_cast<Images&>(anticipees) : ici;
+  ParWic par_wic;
+  Images& images = mode == L"ahead" ? static_cast<Images&>(anticipees)
+                   : mode == L"wic" ? static_cast<Images&>(par_wic)
+                                    : ici;
   // Ahead: the worker has prepared the picture before the clock starts.
   auto preparer = [&] {
     if (mode != L"ahead") return;

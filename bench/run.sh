@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The benchmarks, in two tables.
 # The tick: generated photos (6000 x 4000 and 4000 x 3000 JPEG at
-# quality 90, a 1920 x 1080 JPEG, a large BMP, a GIF) fitted in mode 1 to a
+# quality 90, a 1920 x 1080 JPEG, a large BMP, a GIF, a 4000 x 3000 PNG) fitted in mode 1 to a
 # 1920 x 1080 screen. For each: milliseconds a tick (median of 5), the peak
 # memory a tick adds, the same when the picture was prepared ahead (the time
 # from the tick to the pixels; the memory with the preparation), the first
 # tick of a run (its picture prepared during the start-up), the plain path
 # (OLE picture loader at full size, then a scaled draw), and native djpeg at
-# the same scale as the limit.
+# the same scale as the limit. The PNG once more, decoded by the system's
+# imaging component instead of libpng.
 # Then start-up (process creation to the first painted frame of "/s", on one
 # monitor and on two, and of "/c", against a minimal Win32 program opening one window, and "/c" again
 # against the settings dialog's window and controls built bare, all in turn
@@ -41,6 +42,7 @@ photo photo-4000x3000.jpg 4000 3000 -quality 90
 photo photo-1920x1080.jpg 1920 1080 -quality 90
 photo grande-4000x3000.bmp 4000 3000 -type TrueColor
 photo anime-1600x1200.gif 1600 1200 -colors 256
+photo photo-4000x3000.png 4000 3000 -depth 8
 
 assurer_affichage
 export WINEPREFIX="$racine/build/win64/wineprefix"
@@ -72,7 +74,8 @@ mediane_djpeg() {
 
 printf '%-22s %9s %9s %9s %9s %9s %9s %9s %9s %10s %10s\n' picture "tick ms" "tick MB" "ahead ms" "ahead MB" \
   "first ms" "plain ms" "plain MB" "djpeg ms" "tick/djpeg" "plain/tick"
-for f in photo-6000x4000.jpg photo-4000x3000.jpg photo-1920x1080.jpg grande-4000x3000.bmp anime-1600x1200.gif; do
+for f in photo-6000x4000.jpg photo-4000x3000.jpg photo-1920x1080.jpg grande-4000x3000.bmp anime-1600x1200.gif \
+  photo-4000x3000.png; do
   chemin=$(winepath -w "$dossier/$f" 2>/dev/null)
   read -r _ tick_ms tick_mb < <(banc tick "$chemin")
   read -r _ avance_ms avance_mb < <(banc ahead "$chemin")
@@ -95,6 +98,8 @@ for f in photo-6000x4000.jpg photo-4000x3000.jpg photo-1920x1080.jpg grande-4000
     "$premier_ms" "$ole_ms" "$ole_mb" "$djpeg_ms" "$ratio_djpeg" "$ratio_ole"
 done
 echo "screen frame 1920 x 1080 x 4 bytes = 7.9 MB; a tick may add 3 frames = 23.7 MB"
+read -r _ wic_ms wic_mb < <(banc wic "$(winepath -w "$dossier/photo-4000x3000.png" 2>/dev/null)")
+echo "photo-4000x3000.png through the system's imaging component: tick $wic_ms ms, $wic_mb MB"
 
 # Start-up, idle and folder scale, each beside its yardstick measured in the
 # same run.
