@@ -8,6 +8,7 @@ import os
 import random
 import struct
 import sys
+import zlib
 
 echantillons, sortie = sys.argv[1], sys.argv[2]
 os.makedirs(sortie, exist_ok=True)
@@ -33,7 +34,7 @@ def remplacer(octets, position, format_, *valeurs):
 
 
 SAMPLES = ['colline.bmp', 'bande.dib', 'vallee.gif', 'photo été 写真.jpg', 'dessin.wmf', 'schema.emf', 'rond.ico',
-           'viseur.cur']
+           'viseur.cur', 'vitrail.png']
 
 # Truncations and bit flips of every type.
 for nom in SAMPLES:
@@ -67,6 +68,13 @@ ecrire('ico-decalage-dehors.ico', remplacer(ico, 6 + 12, '<I', 0x7FFFFFF0))
 ecrire('ico-zero-images.ico', remplacer(ico, 4, '<H', 0))
 ecrire('ico-65535-images.ico', remplacer(ico, 4, '<H', 65535))
 ecrire('ico-dib-geant.ico', remplacer(ico, 22 + 4, '<ii', 60000, 120000))
+png = lire('vitrail.png')
+def png_entete(largeur, hauteur, entrelace):  # IHDR changed, its CRC mended: only the size lies
+    entete = struct.pack('>IIBBBBB', largeur, hauteur, 8, 6, 0, 0, entrelace)
+    return bytes(png[:16]) + entete + struct.pack('>I', zlib.crc32(b'IHDR' + entete)) + bytes(png[33:])
+for l, h, entrelace, nom in ((2 ** 31 - 1, 2 ** 31 - 1, 0, 'png-max'), (60000, 60000, 1, 'png-60000-entrelace'),
+                             (60000, 60000, 0, 'png-60000'), (0, 0, 0, 'png-zero')):
+    ecrire(nom + '.png', png_entete(l, h, entrelace))
 cur = lire('viseur.cur')
 ecrire('cur-zero.cur', remplacer(cur, 22 + 4, '<ii', 0, 0))
 
@@ -107,6 +115,6 @@ ecrire('emf-trop-de-records.emf', emf_hostile(250_000))
 
 # Not pictures at all.
 texte = 'Ceci est du texte, pas une image.\n'.encode() * 40
-for ext in ('jpg', 'bmp', 'gif', 'wmf', 'emf', 'ico', 'cur', 'dib'):
+for ext in ('jpg', 'bmp', 'gif', 'wmf', 'emf', 'ico', 'cur', 'dib', 'png'):
     ecrire('texte.' + ext, texte)
     ecrire('vide.' + ext, b'')

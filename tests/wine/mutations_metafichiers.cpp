@@ -1,11 +1,12 @@
-// A mutation run over the metafiles and GIFs the tests make: record fields
-// (bytes, in a GIF) changed at random, each mutant walked, and whatever the
-// walk vouches for played or decoded the way the program does it, in a child
-// process whose crash or hang is caught.
+// A mutation run over the metafiles, GIFs and PNGs the tests make: record
+// fields (bytes, in a GIF or a PNG) changed at random, each mutant walked, and
+// whatever the walk vouches for played or decoded the way the program does
+// it, in a child process whose crash or hang is caught.
 //   pixavue_mutations SEED COUNT FOLDER
 // Prints "mutants N, walked whole W, played P, crashes C" and keeps every
 // mutant that crashed or hung in FOLDER; exits 1 when there was one.
 #include <windows.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <atomic>
@@ -22,6 +23,7 @@
 #include "enregistrement_gdi.h"
 #include "slideshow/ajustement.h"
 #include "slideshow/verification_gif.h"
+#include "slideshow/verification_png.h"
 #include "win32/images_win32.h"
 
 namespace pixavue::test {
@@ -30,7 +32,8 @@ namespace {
 using Octets = std::vector<std::uint8_t>;
 
 // The GDI recordings in every mapping mode, with and without a frame, the
-// other writers' files, the samples and the test GIFs, in a fixed order.
+// other writers' files, the samples, the test GIFs and PNGs of every colour
+// type, in a fixed order.
 std::vector<Octets> corpus() {
   std::vector<Octets> fichiers;
   const RECT cadre{0, 0, 8000, 6000};
@@ -44,6 +47,10 @@ std::vector<Octets> corpus() {
   std::sort(chemins.begin() + 2, chemins.end());
   for (const wchar_t* gif : {L"toile.gif", L"debord.gif"}) chemins.push_back(chemin_wine(PIXAVUE_PHOTOS, gif));
   chemins.push_back(echantillon(L"vallee.gif"));
+  for (const wchar_t* png : {L"c0-1-i-t.png", L"c0-16-t.png", L"c2-8-t.png", L"c2-16-i.png", L"c3-2-i-t.png",
+                             L"c3-8-t.png", L"c4-16-i.png", L"c6-8-i.png", L"trois-i.png", L"anime.png"})
+    chemins.push_back(chemin_wine(PIXAVUE_PNG, png));
+  chemins.push_back(echantillon(L"vitrail.png"));
   for (const auto& chemin : chemins) {
     std::ifstream flux(chemin, std::ios::binary);
     fichiers.emplace_back(std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>());
@@ -68,6 +75,20 @@ void ecrire(Octets& o, std::size_t a, int n, std::uint32_t v) {
 }
 
 bool est_gif(const Octets& o) { return o.size() >= 6 && o[0] == 'G' && o[1] == 'I' && o[2] == 'F'; }
+bool est_png(const Octets& o) { return o.size() >= 8 && o[0] == 0x89 && o[1] == 'P' && o[2] == 'N' && o[3] == 'G'; }
+
+// Every chunk that still fits gets its CRC back, so that the walk's own
+// check lets the mutant through to the decoder.
+void recalculer_crc(Octets& o) {
+  auto gros = [&](std::size_t a) { return std::uint32_t(o[a]) << 24 | o[a + 1] << 16 | o[a + 2] << 8 | o[a + 3]; };
+  for (std::size_t p = 8; p + 12 <= o.size();) {
+    const std::size_t longueur = gros(p);
+    if (longueur > o.size() - p - 12) break;
+    const auto crc = static_cast<std::uint32_t>(crc32(0, &o[p + 4], static_cast<uInt>(longueur + 4)));
+    for (int i = 0; i < 4; ++i) o[p + 8 + longueur + i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
+    p += longueur + 12;
+  }
+}
 bool est_emf(const Octets& o) { return o.size() >= 44 && lire(o, 40, 4) == 0x464D4520; }
 
 // A metafile's records as offset and size, up to the first that doesn't fit.
@@ -88,15 +109,17 @@ std::vector<std::pair<std::size_t, std::size_t>> enregistrements(const Octets& o
 // record's type and size (object indexes, counts, sizes, coordinates,
 // flags), now and then the type or the size itself.
 Octets muter(Octets o, std::uint64_t graine) {
-  if (est_gif(o)) {  // bytes anywhere after the signature: sizes, flags, codes, lengths
+  if (est_gif(o) || est_png(o)) {  // bytes anywhere after the signature: sizes, flags, codes, lengths
     std::uint64_t etat = graine;
+    const std::size_t signature = est_gif(o) ? 6 : 8;
     for (int n = 1 + melanger(etat) % 3; n > 0; --n) {
-      const std::size_t a = 6 + melanger(etat) % (o.size() - 6);
+      const std::size_t a = signature + melanger(etat) % (o.size() - signature);
       const std::uint8_t avant = o[a], hasard = static_cast<std::uint8_t>(melanger(etat));
       const std::uint8_t valeurs[] = {0,    1,    0xFF, 0x80, std::uint8_t(avant + 1), std::uint8_t(avant - 1), hasard,
                                       0x2C, 0x21, 0x3B, 12};
       o[a] = valeurs[melanger(etat) % std::size(valeurs)];
     }
+    if (est_png(o)) recalculer_crc(o);
     return o;
   }
   const bool emf = est_emf(o);
@@ -125,7 +148,7 @@ Octets muter(Octets o, std::uint64_t graine) {
 // Each changed field: the record's type and offset, the field's offset in
 // it, the old and the new value.
 void decrire_changements(const Octets& avant, const Octets& apres) {
-  if (est_gif(avant)) {
+  if (est_gif(avant) || est_png(avant)) {
     for (std::size_t a = 0; a < avant.size(); ++a)
       if (avant[a] != apres[a]) std::printf(" byte %zu: 0x%x -> 0x%x;", a, avant[a], apres[a]);
     std::printf("\n");
@@ -151,6 +174,11 @@ int enfant(std::uint64_t germe, std::uint64_t debut, std::uint64_t fin) {
   Microsoft::WRL::ComPtr<IWICImagingFactory> wic;
   CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&wic));
   const std::atomic<bool> jamais{false};
+  win32::ImagesWin32 images(96);
+  wchar_t dossier_temporaire[MAX_PATH];
+  GetTempPathW(MAX_PATH, dossier_temporaire);
+  const std::wstring fichier_png =
+      std::wstring(dossier_temporaire) + L"pixavue-mutant-" + std::to_wstring(GetCurrentProcessId()) + L".png";
   std::uint64_t entiers = 0, joues = 0;
   for (std::uint64_t i = debut; i < fin; ++i) {
     std::printf("@%llu\n", static_cast<unsigned long long>(i));
@@ -162,6 +190,17 @@ int enfant(std::uint64_t germe, std::uint64_t debut, std::uint64_t fin) {
       std::printf("@e\n");
       std::fflush(stdout);
       win32::decoder_gif(wic.Get(), mutant, *structure, Taille{160, 120}, jamais);
+      std::printf("@j\n");
+      std::fflush(stdout);
+      continue;
+    }
+    if (est_png(mutant)) {  // from a file, the walk and libpng as the program reads one
+      std::ofstream(std::filesystem::path(fichier_png), std::ios::binary)
+          .write(reinterpret_cast<const char*>(mutant.data()), static_cast<std::streamsize>(mutant.size()));
+      if (!verifier_png(mutant)) continue;
+      std::printf("@e\n");
+      std::fflush(stdout);
+      images.charger(fichier_png, Cadre{{160, 120}});
       std::printf("@j\n");
       std::fflush(stdout);
       continue;
@@ -179,6 +218,7 @@ int enfant(std::uint64_t germe, std::uint64_t debut, std::uint64_t fin) {
     std::printf("@j\n");  // played whole: counted even if a later mutant falls
     std::fflush(stdout);
   }
+  DeleteFileW(fichier_png.c_str());
   std::printf("@fin\n");
   std::fflush(stdout);
   return 0;
