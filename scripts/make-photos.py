@@ -11,6 +11,7 @@ blue, yellow quarters):
 - toile.gif: a red 20 x 10 frame at (30, 20) on a 60 x 40 logical screen;
 - debord.gif: the same frame at (50, 20), reaching 10 pixels past the screen;
 - sans-couleurs.gif: a GIF with neither a global nor a local colour table;
+- coupee.gif: 60 x 40 in shades of red, its picture data cut in the middle;
 - grande.jpg: 24 megapixels, long enough to decode that a run can end meanwhile;
 - alpha-nul.bmp, alpha-partiel.bmp: red 60 x 40 version 5 bitmaps of 32 bits
   with an alpha mask, every alpha 0 in the first, the right half's only in
@@ -84,6 +85,16 @@ def main():
     table = 3 << ((drapeaux & 7) + 1) if drapeaux & 0x80 else 0
     with open(os.path.join(dossier, "sans-couleurs.gif"), "wb") as f:
         f.write(petit[:10] + bytes([drapeaux & 0x7F]) + petit[11:13] + petit[13 + table:])
+    # Shades of red that LZW can't shorten much, so that half the data is
+    # about half the rows.
+    rouges = b"P6 60 40 255\n" + bytes(v for y in range(40) for x in range(60)
+                                        for v in (128 + (x * 7 + y * 13) % 128, x * 3 % 100, y * 5 % 100))
+    nuances = subprocess.run(["convert", "ppm:-", "gif:-"], input=rouges, check=True, capture_output=True).stdout
+    drapeaux = nuances[10]
+    image = nuances.index(b"\x2c", 13 + (3 << ((drapeaux & 7) + 1) if drapeaux & 0x80 else 0))
+    donnees = image + 10 + (3 << ((nuances[image + 9] & 7) + 1) if nuances[image + 9] & 0x80 else 0)
+    with open(os.path.join(dossier, "coupee.gif"), "wb") as f:
+        f.write(nuances[:donnees + (len(nuances) - donnees) // 2])
     subprocess.run(["convert", "-size", "6000x4000", "gradient:navy-orange", "-quality", "90",
                     os.path.join(dossier, "grande.jpg")], check=True)
     rouge_sans_alpha = lambda x, y: (0, 0, 255, 0)

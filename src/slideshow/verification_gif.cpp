@@ -1,5 +1,6 @@
-// The GIF walk: header, logical screen, tables, extensions and images, each
-// length checked against what is left of the file before it is read.
+// The GIF walk: header, logical screen, tables, extensions and the first
+// image, each length checked against what is left of the file before it is
+// read.
 #include "slideshow/verification_gif.h"
 
 #include <cstring>
@@ -7,13 +8,13 @@
 namespace pixavue {
 namespace {
 
-constexpr std::uint8_t kExtension = 0x21, kImage = 0x2C, kFin = 0x3B;
+constexpr std::uint8_t kExtension = 0x21, kImage = 0x2C, kControle = 0xF9;
 
 class Lecteur {
  public:
   explicit Lecteur(std::span<const std::uint8_t> octets) : octets_(octets) {}
   bool reste(std::size_t n) const { return octets_.size() - position_ >= n; }
-  bool fini() const { return position_ == octets_.size(); }
+  std::size_t position() const { return position_; }
   std::uint8_t octet() { return octets_[position_++]; }
   int mot() {
     const int v = octets_[position_] | octets_[position_ + 1] << 8;
@@ -55,43 +56,46 @@ std::optional<StructureGif> verifier_gif(std::span<const std::uint8_t> octets) {
   gif.hauteur_ecran = l.mot();
   const std::uint8_t drapeaux_ecran = l.octet();
   l.sauter(2);  // background index, pixel aspect
-  if (gif.largeur_ecran == 0 || gif.hauteur_ecran == 0) return std::nullopt;
-  const bool table_globale = taille_table(drapeaux_ecran) > 0;
+  if (gif.largeur_ecran == 0 || gif.hauteur_ecran == 0 ||
+      std::uint64_t(gif.largeur_ecran) * std::uint64_t(gif.hauteur_ecran) > kMaxPixelsGif)
+    return std::nullopt;
+  const std::size_t table_globale = l.position();
   if (!l.sauter(taille_table(drapeaux_ecran))) return std::nullopt;
 
-  bool premiere = true;
-  std::uint64_t pixels = 0;
   while (l.reste(1)) {
     const std::uint8_t bloc = l.octet();
-    if (bloc == kFin) return premiere ? std::nullopt : std::optional{gif};
     if (bloc == kExtension) {
-      if (!l.sauter(1) || !l.sauter_sous_blocs()) return std::nullopt;  // its label, then its data
+      if (!l.reste(1)) return std::nullopt;
+      // A graphic control block: its flags, delay and transparent index.
+      if (l.octet() == kControle && l.reste(5) && octets[l.position()] == 4) {
+        const std::size_t p = l.position();
+        gif.transparente = octets[p + 1] & 1 ? octets[p + 4] : -1;
+      }
+      if (!l.sauter_sous_blocs()) return std::nullopt;
       continue;
     }
     if (bloc != kImage || !l.reste(9)) return std::nullopt;
-    const int gauche = l.mot(), haut = l.mot(), largeur = l.mot(), hauteur = l.mot();
+    gif.gauche = l.mot(), gif.haut = l.mot(), gif.largeur = l.mot(), gif.hauteur = l.mot();
     const std::uint8_t drapeaux = l.octet();
-    // A frame may reach past the screen, which clips it, as browsers do; the
-    // system's decoder reads every frame whole when it opens the file, so
-    // all of them count toward one budget.
-    if (largeur == 0 || hauteur == 0) return std::nullopt;
-    pixels += std::uint64_t(largeur) * std::uint64_t(hauteur);
-    if (pixels > kMaxPixelsGif) return std::nullopt;
-    const bool table_locale = taille_table(drapeaux) > 0;
-    if (!l.sauter(taille_table(drapeaux)) || !l.reste(1)) return std::nullopt;
+    // A frame may reach past the screen, which clips it, as browsers do; one
+    // that starts off it shows nothing.
+    if (gif.largeur == 0 || gif.hauteur == 0 || gif.gauche >= gif.largeur_ecran || gif.haut >= gif.hauteur_ecran ||
+        std::uint64_t(gif.largeur) * std::uint64_t(gif.hauteur) > kMaxPixelsGif)
+      return std::nullopt;
+    gif.entrelacee = drapeaux & 0x40;
+    // Without any table its indexes name no colour at all.
+    const std::size_t table = taille_table(drapeaux) ? l.position() : table_globale;
+    gif.couleurs =
+        static_cast<int>((taille_table(drapeaux) ? taille_table(drapeaux) : taille_table(drapeaux_ecran)) / 3);
+    if (gif.couleurs == 0 || !l.sauter(taille_table(drapeaux)) || !l.reste(1)) return std::nullopt;
+    gif.table = table;
+    gif.donnees = l.position();
     const std::uint8_t taille_code = l.octet();
-    if (taille_code < 1 || taille_code > 11 || !l.sauter_sous_blocs()) return std::nullopt;
-    if (premiere) {
-      // Without any table its indexes name no colour at all; off the screen
-      // it shows nothing.
-      if (!table_globale && !table_locale) return std::nullopt;
-      if (gauche >= gif.largeur_ecran || haut >= gif.hauteur_ecran) return std::nullopt;
-      gif.gauche = gauche, gif.haut = haut, gif.largeur = largeur, gif.hauteur = hauteur;
-      premiere = false;
-    }
+    if (taille_code < 1 || taille_code > 11) return std::nullopt;
+    // The data may end early: what was decoded shows.
+    return gif;
   }
-  // Cut after a whole image: the first frame is all that is shown.
-  return premiere ? std::nullopt : std::optional{gif};
+  return std::nullopt;
 }
 
 }  // namespace pixavue

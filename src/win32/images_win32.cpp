@@ -158,12 +158,12 @@ std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std:
     fichier.reset();
     return decoder_wic(wic(), chemin, cadre, abandon_);
   }
-  // No GIF reaches the system's decoder before its walk has checked it out.
+  // No GIF is decoded before its walk has checked it out.
   if (commence_par(e, {'G', 'I', 'F', '8'})) {
     auto octets = lire_fichier(fichier.get());
     fichier.reset();
     const auto gif = octets ? verifier_gif(*octets) : std::nullopt;
-    return gif ? decoder_gif(wic(), *octets, *gif, cadre, abandon_) : nullptr;
+    return gif ? decoder_gif(*octets, *gif, cadre, abandon_) : nullptr;
   }
   const bool wmf = commence_par(e, {0xD7, 0xCD, 0xC6, 0x9A});
   const bool emf = lus == 44 && commence_par(e, {0x01, 0x00, 0x00, 0x00}) && e[40] == ' ' && e[41] == 'E' &&

@@ -98,9 +98,8 @@ std::optional<std::shared_ptr<const Image>> decoder_bmp(HANDLE fichier, std::opt
 std::shared_ptr<const Image> decoder_wic(IWICImagingFactory* fabrique, std::wstring_view chemin,
                                          std::optional<Taille> cadre, const std::atomic<bool>& abandon);
 // A GIF whose walk checked out, from those very bytes.
-std::shared_ptr<const Image> decoder_gif(IWICImagingFactory* fabrique, std::span<const std::uint8_t> octets,
-                                         const StructureGif& gif, std::optional<Taille> cadre,
-                                         const std::atomic<bool>& abandon);
+std::shared_ptr<const Image> decoder_gif(std::span<const std::uint8_t> octets, const StructureGif& gif,
+                                         std::optional<Taille> cadre, const std::atomic<bool>& abandon);
 std::shared_ptr<const Image> decoder_icone(std::wstring_view chemin, std::span<const std::uint8_t> octets);
 std::shared_ptr<const Image> decoder_metafichier(std::span<const std::uint8_t> octets, double points_par_pouce);
 

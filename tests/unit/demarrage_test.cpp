@@ -87,8 +87,8 @@ TEST(Demarrage, IntervalComesFromSecondesAndTheListFromTypeFichierAndTheFolder) 
   // clang-format on
   for (const auto& [cle, valeur, attendu] : cas) {
     Banc banc;
-    banc.fichiers.dossiers[L"D:\\img"] = {L"b.JPG", L"notes.txt", L"a.BMP", L"c.jpeg",
-                                          L"a.ico", L"B.cur",     L"A.bmp", L"d.dib", L"e.PNG"};
+    banc.fichiers.dossiers[L"D:\\img"] = {L"b.JPG", L"notes.txt", L"a.BMP", L"c.jpeg", L"a.ico",
+                                          L"B.cur", L"A.bmp",     L"d.dib", L"e.PNG"};
     banc.fichiers.dossiers[L""] = {L"kernel32.bmp"};  // what a fallback on the working folder would list
     auto f = banc.demarrer(L"/s", {{L"dossier demarrage", L"D:\\img"}, {cle, valeur}});
     std::wostringstream liste;

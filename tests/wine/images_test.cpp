@@ -55,6 +55,7 @@ TEST_F(Images, EveryTypeLoadsWithItsNaturalSizeAndShowsItsContent) {
       {photo(L"cmyk.jpg"), 60, 90, quarts, "RVBJ"},
       {photo(L"toile.gif"), 60, 40, {{40, 25}, {5, 5}, {29, 25}}, "RMM"},  // its logical screen, the frame at (30, 20)
       {photo(L"debord.gif"), 60, 40, {{55, 25}, {45, 25}}, "RM"},  // the frame at (50, 20), clipped by its screen
+      {photo(L"coupee.gif"), 60, 40, {{30, 2}, {30, 38}}, "RM"},   // its data cut in the middle: the rows that came
       // 32 bits with an alpha mask: opaque when every alpha is 0, as browsers show it.
       {photo(L"alpha-nul.bmp"), 60, 40, {{5, 5}, {55, 35}}, "RR"},
       {photo(L"alpha-partiel.bmp"), 60, 40, {{5, 5}, {55, 35}}, "RM"},

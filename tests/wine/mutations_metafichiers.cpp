@@ -171,8 +171,6 @@ std::uint64_t graine(std::uint64_t germe, std::uint64_t i) { return germe * 0x10
 int enfant(std::uint64_t germe, std::uint64_t debut, std::uint64_t fin) {
   const auto fichiers = corpus();
   win32::InitialisationCom com;
-  Microsoft::WRL::ComPtr<IWICImagingFactory> wic;
-  CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&wic));
   const std::atomic<bool> jamais{false};
   win32::ImagesWin32 images(96);
   wchar_t dossier_temporaire[MAX_PATH];
@@ -184,12 +182,12 @@ int enfant(std::uint64_t germe, std::uint64_t debut, std::uint64_t fin) {
     std::printf("@%llu\n", static_cast<unsigned long long>(i));
     std::fflush(stdout);
     const Octets mutant = muter(fichiers[i % fichiers.size()], graine(germe, i));
-    if (est_gif(mutant)) {  // decoded by the system as the program hands it a GIF
+    if (est_gif(mutant)) {  // decoded as the program decodes a GIF
       auto structure = verifier_gif(mutant);
       if (!structure) continue;
       std::printf("@e\n");
       std::fflush(stdout);
-      win32::decoder_gif(wic.Get(), mutant, *structure, Taille{160, 120}, jamais);
+      win32::decoder_gif(mutant, *structure, Taille{160, 120}, jamais);
       std::printf("@j\n");
       std::fflush(stdout);
       continue;

@@ -1,0 +1,161 @@
+// The first frame of a GIF as the project decodes it: against the pictures
+// the test's own LZW encoder stored, whole, interlaced, transparent, clipped,
+// cut short, broken.
+#include "slideshow/decodage_gif.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+namespace pixavue {
+namespace {
+
+using Octets = std::vector<std::uint8_t>;
+
+// GIF's LZW as encoders write it: the longest known string, then a new one.
+Octets lzw(const std::vector<int>& indexes, int taille_minimale) {
+  const int effacement = 1 << taille_minimale;
+  int largeur = taille_minimale + 1, suivant = effacement + 2, nombre = 0;
+  std::uint32_t reserve = 0;
+  Octets flux;
+  auto ecrire = [&](int code) {
+    reserve |= std::uint32_t(code) << nombre;
+    for (nombre += largeur; nombre >= 8; nombre -= 8, reserve >>= 8) flux.push_back(std::uint8_t(reserve));
+  };
+  std::map<std::pair<int, int>, int> table;
+  ecrire(effacement);
+  int w = indexes[0];
+  for (std::size_t i = 1; i < indexes.size(); ++i) {
+    if (auto t = table.find({w, indexes[i]}); t != table.end()) {
+      w = t->second;
+      continue;
+    }
+    ecrire(w);
+    if (suivant < 4096) {
+      table[{w, indexes[i]}] = suivant++;
+      if (suivant - 1 >= 1 << largeur && largeur < 12) ++largeur;
+    }
+    w = indexes[i];
+  }
+  ecrire(w);
+  ecrire(effacement + 1);
+  if (nombre > 0) flux.push_back(std::uint8_t(reserve));
+  return flux;
+}
+
+struct Image {
+  int largeur, hauteur, gauche = 0, haut = 0;
+  int largeur_ecran = 12, hauteur_ecran = 10;
+  std::vector<int> indexes;  // row by row, top first
+  bool entrelacee = false;
+  int transparente = -1;
+};
+
+// The screen, a global table of 256 colours (index i is red i, green
+// 255 - i, blue i / 2), the frame, and the trailer.
+Octets fichier(const Image& image) {
+  Octets o = {'G', 'I', 'F', '8', '9', 'a'};
+  for (int v : {image.largeur_ecran, image.hauteur_ecran}) o.insert(o.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+  o.insert(o.end(), {0xF7, 0, 0});
+  for (int i = 0; i < 256; ++i) o.insert(o.end(), {std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t(i / 2)});
+  if (image.transparente >= 0) o.insert(o.end(), {0x21, 0xF9, 4, 1, 0, 0, std::uint8_t(image.transparente), 0});
+  o.push_back(0x2C);
+  for (int v : {image.gauche, image.haut, image.largeur, image.hauteur})
+    o.insert(o.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+  o.insert(o.end(), {std::uint8_t(image.entrelacee ? 0x40 : 0), 8});
+  std::vector<int> stockes;
+  for (auto [debut, pas] : image.entrelacee ? std::vector<std::pair<int, int>>{{0, 8}, {4, 8}, {2, 4}, {1, 2}}
+                                            : std::vector<std::pair<int, int>>{{0, 1}})
+    for (int y = debut; y < image.hauteur; y += pas)
+      stockes.insert(stockes.end(), image.indexes.begin() + y * image.largeur,
+                     image.indexes.begin() + (y + 1) * image.largeur);
+  const Octets donnees = lzw(stockes, 8);
+  for (std::size_t i = 0; i < donnees.size(); i += 255) {
+    const std::size_t n = std::min<std::size_t>(255, donnees.size() - i);
+    o.push_back(std::uint8_t(n));
+    o.insert(o.end(), donnees.begin() + i, donnees.begin() + i + n);
+  }
+  o.insert(o.end(), {0, 0x3B});
+  return o;
+}
+
+// Each screen pixel as its index, -1 where it is transparent, read back
+// from the colour.
+std::vector<int> indexes_vus(const Octets& o) {
+  auto gif = verifier_gif(o);
+  if (!gif) return {};
+  const Pixels p = premiere_image_gif(o, *gif);
+  std::vector<int> vus;
+  for (std::size_t i = 0; i < p.octets.size(); i += 4) {
+    const std::uint8_t* c = &p.octets[i];
+    vus.push_back(c[3] == 0 ? -1 : c[2] == 255 - c[1] && c[0] == c[2] / 2 ? c[2] : -2);
+  }
+  return vus;
+}
+
+// The frame at its place on the screen, -1 around it.
+std::vector<int> sur_l_ecran(const Image& image) {
+  std::vector<int> ecran(std::size_t(image.largeur_ecran) * image.hauteur_ecran, -1);
+  for (int y = 0; y < image.hauteur; ++y)
+    for (int x = 0; x < image.largeur; ++x)
+      if (image.gauche + x < image.largeur_ecran && image.haut + y < image.hauteur_ecran)
+        ecran[(image.haut + y) * image.largeur_ecran + image.gauche + x] = image.indexes[y * image.largeur + x];
+  return ecran;
+}
+
+Image exemple() {
+  // Runs of one index (strings that repeat their own start) and a spread of
+  // many indexes, so that codes reach 9 bits and beyond.
+  Image image{9, 7, 2, 1};
+  for (int i = 0; i < 63; ++i) image.indexes.push_back(i < 20 ? 5 : (i * 37) % 256);
+  return image;
+}
+
+TEST(DecodageGif, TheFirstFrameLandsAtItsPlaceWhateverItsRowOrderAndTransparency) {
+  Image image = exemple();
+  EXPECT_EQ(indexes_vus(fichier(image)), sur_l_ecran(image));
+  image.entrelacee = true;
+  EXPECT_EQ(indexes_vus(fichier(image)), sur_l_ecran(image));
+  image.transparente = 5;
+  std::vector<int> attendus = sur_l_ecran(image);
+  for (int& i : attendus) i = i == 5 ? -1 : i;
+  EXPECT_EQ(indexes_vus(fichier(image)), attendus);
+  image = exemple();
+  image.gauche = 6;  // 6 + 9 > 12: clipped by the screen
+  EXPECT_EQ(indexes_vus(fichier(image)), sur_l_ecran(image));
+}
+
+// A long picture fills the table to its 4,096 codes and keeps going; a
+// frame taller than its screen is cut by it.
+TEST(DecodageGif, ALongPictureOutlivesAFullTable) {
+  Image image{100, 120};
+  image.largeur_ecran = image.hauteur_ecran = 100;
+  for (int i = 0; i < 100 * 120; ++i) image.indexes.push_back((i * 31 + i / 7 + i * i % 13) % 256);
+  EXPECT_EQ(indexes_vus(fichier(image)), sur_l_ecran(image));
+}
+
+TEST(DecodageGif, DataCutShortOrBrokenShowsTheRowsThatCame) {
+  const Image image = exemple();
+  const Octets entier = fichier(image);
+  const std::size_t debut = 13 + 768 + 11;  // the first sub-block's length
+  Octets coupe(entier.begin(), entier.begin() + debut + 1 + 20);
+  const std::vector<int> vus = indexes_vus(coupe);
+  ASSERT_EQ(vus.size(), 120u);
+  // The first rows whole, then nothing past the last code read.
+  const std::vector<int> attendus = sur_l_ecran(image);
+  EXPECT_EQ(std::vector(vus.begin(), vus.begin() + 3 * 12), std::vector(attendus.begin(), attendus.begin() + 3 * 12));
+  EXPECT_EQ(vus.back(), -1);
+  // A code past the table's next: decoding stops there, nothing is read
+  // from outside the table.
+  Octets casse = entier;
+  casse[debut + 2] = 0xFF;
+  casse[debut + 3] = 0xFF;
+  const std::vector<int> vus_casse = indexes_vus(casse);
+  ASSERT_EQ(vus_casse.size(), 120u);
+  EXPECT_EQ(std::count(vus_casse.begin(), vus_casse.end(), -2), 0);
+  EXPECT_EQ(vus_casse.back(), -1);
+}
+
+}  // namespace
+}  // namespace pixavue
