@@ -1,8 +1,8 @@
 // GIFs: the first frame, decoded by the project's own LZW reader from the
 // bytes its walk checked, on its logical screen, then reduced for the box.
-// No system decoder sees the file: Windows' reads every frame whole when it
-// opens one and fails a file whose data ends early, where browsers show the
-// rows that came.
+// No system decoder sees the file: the imaging component (Wine's at least)
+// reads every frame whole when it opens one and fails a file whose data ends
+// early, where browsers show the rows that came.
 #include <algorithm>
 #include <cmath>
 
