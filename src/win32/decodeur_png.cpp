@@ -92,10 +92,9 @@ bool decoder(Decodage* d, const StructurePng& s, int largeur, int hauteur) {
   d->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, d, sortir_en_erreur, taire);
   if (!d->png || !(d->info = png_create_info_struct(d->png))) return false;
   png_set_read_fn(d->png, d, lire);
-  // The walk and the budget have decided the size; of the ancillary chunks
-  // only the transparency counts.
+  // The walk and the budget have decided the size. Of the ancillary chunks
+  // only the transparency counts: libpng is built to skip the others.
   png_set_user_limits(d->png, 0x7FFFFFFF, 0x7FFFFFFF);
-  png_set_keep_unknown_chunks(d->png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
   png_read_info(d->png, d->info);
   // The file changed since its walk: not the picture that was vouched for.
   if (png_get_image_width(d->png, d->info) != s.largeur || png_get_image_height(d->png, d->info) != s.hauteur ||

@@ -2,6 +2,8 @@
 // start-up, then whatever the switch asked for.
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "win32/dialogues_win32.h"
 #include "win32/ecran_win32.h"
 #include "win32/fenetre_options.h"
@@ -13,6 +15,14 @@
 #include "win32/processus_win32.h"
 
 using namespace pixavue;
+
+// An exception nothing caught ends the program as any terminate does. The
+// runtime's own handler would print the exception's demangled name to a
+// console that a windowed program doesn't have, and bring the demangler in:
+// a twentieth of the program.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   win32::InitialisationCom com;
