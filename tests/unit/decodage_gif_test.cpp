@@ -8,6 +8,8 @@
 #include <map>
 #include <vector>
 
+#include "octets.h"
+
 namespace pixavue {
 namespace {
 
@@ -55,15 +57,12 @@ struct Image {
 // The screen, a global table of 256 colours (index i is red i, green
 // 255 - i, blue i / 2), the frame, and the trailer.
 Octets fichier(const Image& image) {
-  Octets o = {'G', 'I', 'F', '8', '9', 'a'};
-  for (int v : {image.largeur_ecran, image.hauteur_ecran}) o.insert(o.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
-  o.insert(o.end(), {0xF7, 0, 0});
-  for (int i = 0; i < 256; ++i) o.insert(o.end(), {std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t(i / 2)});
-  if (image.transparente >= 0) o.insert(o.end(), {0x21, 0xF9, 4, 1, 0, 0, std::uint8_t(image.transparente), 0});
-  o.push_back(0x2C);
-  for (int v : {image.gauche, image.haut, image.largeur, image.hauteur})
-    o.insert(o.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
-  o.insert(o.end(), {std::uint8_t(image.entrelacee ? 0x40 : 0), 8});
+  test::Octets f;
+  f.suite(std::string("GIF89a")).u16(image.largeur_ecran).u16(image.hauteur_ecran).u8(0xF7).u16(0);
+  for (int i = 0; i < 256; ++i) f.u8(i).u8(255 - i).u8(i / 2);
+  if (image.transparente >= 0) f.suite(Octets{0x21, 0xF9, 4, 1, 0, 0}).u8(image.transparente).u8(0);
+  f.u8(0x2C).u16(image.gauche).u16(image.haut).u16(image.largeur).u16(image.hauteur);
+  Octets& o = f.u8(image.entrelacee ? 0x40 : 0).u8(8).o;
   std::vector<int> stockes;
   for (auto [debut, pas] : image.entrelacee ? std::vector<std::pair<int, int>>{{0, 8}, {4, 8}, {2, 4}, {1, 2}}
                                             : std::vector<std::pair<int, int>>{{0, 1}})

@@ -146,16 +146,20 @@ struct FaussesImages : Images {
 
 using Reglages = std::initializer_list<std::pair<const wchar_t*, const wchar_t*>>;  // key, text
 
-// Everything a screensaver window needs, faked, with a way to build one.
-struct Banc {
+// What both windows need, faked.
+struct BancCommun {
   FauxMagasin magasin;
   FauxProcessus processus;
   FauxEcran ecran;
   FauxFichiers fichiers;
-  FausseFenetre fenetre;
-  FaussesImages images;
   FauxMoteurMedia media;
   SonPartage son;
+};
+
+// Everything a screensaver window needs, faked, with a way to build one.
+struct Banc : BancCommun {
+  FausseFenetre fenetre;
+  FaussesImages images;
   SuiteDemarrage suite{};  // what the last start left the program to do
   frmVeille::Services services() { return {magasin, processus, ecran, fichiers, fenetre, fenetre, images, media, son}; }
 

@@ -55,15 +55,9 @@ inline const std::wstring kAucunFichier =
 
 // The dialog over fakes, with the Windows folder and D:\photos holding a few
 // pictures, and D:\ none.
-struct BancOptions {
-  FauxMagasin magasin;
-  FauxProcessus processus;
-  FauxEcran ecran;
-  FauxFichiers fichiers;
+struct BancOptions : BancCommun {
   FausseFenetreDialogue fenetre;
   FauxDialogues dialogues;
-  FauxMoteurMedia media;
-  SonPartage son;
   std::unique_ptr<frmOptions> options;
 
   BancOptions() {

@@ -7,21 +7,24 @@
 namespace pixavue {
 namespace {
 
-// Picture1 is laid out 3195 x 2355 twips: 213 x 157 pixels at 96 dpi.
-std::wstring vent(const wchar_t* lecture, const wchar_t* proprietaire) {
-  return L"C:\\sons\\vent.wav " + std::wstring(lecture) + L" held; Balance=0 Height=157 Left=0 Owner=" + proprietaire +
-         L" Rate=1 Top=0 Volume=0 Width=213 WindowStyle=268435456";
+// The sound as the engine has it: the file, playing or not, the references
+// held, its video window's owner and size. The graph's other settings are
+// the player's own.
+std::wstring son(test::FauxMoteurMedia& m) {
+  return m.fichier + (m.en_lecture ? L" playing, " : L" stopped, ") + std::to_wstring(m.references) + L" held; owner " +
+         m.reglages[L"Owner"] + L", " + m.reglages[L"Width"] + L"x" + m.reglages[L"Height"];
 }
 
 TEST(SonFond, TheChosenSoundPlaysInThePictureBoxTillTheSixthMoveOrTheTwentiethEmptyTickReleasesIt) {
   for (bool souris : {true, false}) {
     test::Banc banc;
     auto fenetre = banc.demarrer(L"/s", {{L"son", L"C:\\sons\\vent.wav"}});
-    EXPECT_EQ(banc.media.etat(), vent(L"playing at 0, 4", L"672"));
+    EXPECT_EQ(son(banc.media),
+              L"C:\\sons\\vent.wav playing, 4 held; owner 672, 213x157");  // Picture1: 3195 x 2355 twips
     for (int i = 0; i < 20 && !banc.processus.terminaisons; ++i)
       souris ? fenetre->Form_MouseMove() : fenetre->Timer1_Timer();
     EXPECT_FALSE(banc.son.Lecteur);
-    EXPECT_EQ(banc.media.etat(), vent(L"stopped at 0, 0", L"0"));  // its window taken from Picture1 first
+    EXPECT_EQ(son(banc.media), L"C:\\sons\\vent.wav stopped, 0 held; owner 0, 213x157");  // taken from Picture1 first
   }
 }
 

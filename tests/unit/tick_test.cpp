@@ -154,7 +154,6 @@ TEST_F(Tick, TheBackgroundColourComesFromCouleurFond) {
   banc.magasin.poser(L"couleur fond", L"16777215");
   EXPECT_EQ(ticks(1), L"D:\\img\\a.jpg 100x100 at 100x100; ");
   EXPECT_EQ(fenetre->BackColor, Couleur::rgb(0xFFFFFF));
-  EXPECT_EQ(fenetre->Rnd.Rnd(), 12869998.0f / 16777216.0f);  // the twenty-second
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "octets.h"
+
 namespace pixavue {
 namespace {
 
@@ -14,26 +16,21 @@ using Octets = std::vector<std::uint8_t>;
 // A chunk as a writer makes it, its CRC computed bit by bit; `crc_faux`
 // spoils the CRC.
 Octets morceau(const std::string& type, const Octets& corps, bool crc_faux = false) {
-  Octets o = {std::uint8_t(corps.size() >> 24), std::uint8_t(corps.size() >> 16), std::uint8_t(corps.size() >> 8),
-              std::uint8_t(corps.size())};
-  o.insert(o.end(), type.begin(), type.end());
-  o.insert(o.end(), corps.begin(), corps.end());
+  test::Octets m{{}, true};
+  m.u32(static_cast<std::uint32_t>(corps.size())).suite(type).suite(corps);
   std::uint32_t crc = 0xFFFFFFFF;
-  for (std::size_t i = 4; i < o.size(); ++i) {
-    crc ^= o[i];
+  for (std::size_t i = 4; i < m.o.size(); ++i) {
+    crc ^= m.o[i];
     for (int k = 0; k < 8; ++k) crc = crc & 1 ? 0xEDB88320 ^ (crc >> 1) : crc >> 1;
   }
-  crc = ~crc ^ (crc_faux ? 1 : 0);
-  o.insert(o.end(), {std::uint8_t(crc >> 24), std::uint8_t(crc >> 16), std::uint8_t(crc >> 8), std::uint8_t(crc)});
-  return o;
+  return m.u32(~crc ^ (crc_faux ? 1 : 0)).o;
 }
 
 Octets ihdr(std::uint32_t largeur, std::uint32_t hauteur, int profondeur, int type, int entrelace = 0,
             int compression = 0, int filtre = 0) {
-  return {std::uint8_t(largeur >> 24), std::uint8_t(largeur >> 16), std::uint8_t(largeur >> 8), std::uint8_t(largeur),
-          std::uint8_t(hauteur >> 24), std::uint8_t(hauteur >> 16), std::uint8_t(hauteur >> 8), std::uint8_t(hauteur),
-          std::uint8_t(profondeur),    std::uint8_t(type),          std::uint8_t(compression),  std::uint8_t(filtre),
-          std::uint8_t(entrelace)};
+  test::Octets e{{}, true};
+  e.u32(largeur).u32(hauteur).u8(profondeur).u8(type).u8(compression).u8(filtre).u8(entrelace);
+  return e.o;
 }
 
 Octets png(const std::vector<Octets>& morceaux) {
