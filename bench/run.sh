@@ -115,15 +115,17 @@ reglage son ""
 # 30 seconds (six ticks included), read from the system's accounting of the
 # process, in hundredths of a second.
 "$racine/scripts/wine-run.sh" "$WINEPREFIX" "$racine/build/win64/Pixavue.scr" /s >/dev/null 2>&1 &
-lanceur=$!
+# wine-run.sh and Wine's loader exec their way into the program: the process
+# launched is the run's own, whatever other run the machine has.
+pid=$!
 sleep 3
-pid=$(pgrep -nx Pixavue.scr)
+[ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Pixavue.scr ] || { echo "the idle run is not running" >&2; exit 1; }
 processeur() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 debut=$(processeur)
 sleep 30
 fin=$(processeur)
 kill "$pid" 2>/dev/null || true
-wait "$lanceur" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
 repos=$(awk -v c="$((fin - debut))" -v t="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", 100 * c / t / 30}')
 # Each start-up beside its yardsticks, in turn, 25 rounds: "min median max".
 mapfile -t demarrages < <(lancer bench_demarrage 25 "$(w "$racine/build/win64/bench/fenetre_minimale.exe")" \
@@ -131,7 +133,7 @@ mapfile -t demarrages < <(lancer bench_demarrage 25 "$(w "$racine/build/win64/be
 minimale=${demarrages[0]} dialogue_nu=${demarrages[1]} demarrage_s=${demarrages[2]} demarrage_c=${demarrages[3]}
 # "/s" again on two monitors, where the run covers the second, in the
 # two-monitor prefix over the same settings.
-deux() { "$racine/scripts/deux-moniteurs.sh" "$WINEPREFIX" "$@" 2>/dev/null | tr -d '\r'; }
+deux() { "$racine/scripts/ecran-prive.sh" deux-moniteurs "$WINEPREFIX" "$@" 2>/dev/null | tr -d '\r'; }
 for reglage_deux in "dossier demarrage|$(w "$racine/samples")" "secondes|5" "taille|1" "son|"; do
   deux reg add 'HKCU\Software\PixavueSCR\parametres' /v "${reglage_deux%%|*}" /d "${reglage_deux#*|}" /f >/dev/null
 done

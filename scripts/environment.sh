@@ -40,6 +40,36 @@ assurer_son() {
   fi
 }
 
+# The build's Wine prefix, made when missing, and a copy of it that nothing
+# ever runs in, from which the copies below are made: a running prefix may
+# have a registry half written, and the tests' own stays up (wineserver -p).
+# Made on the current display; the prefix's desktop ends with it.
+#   assurer_prefixe PREFIX
+assurer_prefixe() {
+  local prefixe=$1
+  [ -f "$prefixe-vierge/.pret" ] && return
+  [ -f "$prefixe/.pret" ] || "$(dirname "${BASH_SOURCE[0]}")/wine-run.sh" "$prefixe" cmd /c exit >/dev/null 2>&1
+  WINEPREFIX=$prefixe wineserver -w
+  rm -rf "$prefixe-vierge"
+  cp -a "$prefixe" "$prefixe-vierge"
+}
+
+# A copy of the prefix as made, once, with the one registry value given.
+#   copier_prefixe PREFIX COPY [KEY VALUE_NAME DATA]
+copier_prefixe() {
+  local prefixe=$1 copie=$2
+  [ -f "$copie/.pret" ] && return
+  assurer_prefixe "$prefixe"
+  rm -rf "$copie"
+  cp -a "$prefixe-vierge" "$copie"
+  rm -f "$copie/.pret"
+  if [ $# -gt 2 ]; then
+    WINEPREFIX=$copie wine reg add "$3" /v "$4" /d "$5" /f >/dev/null 2>&1
+    WINEPREFIX=$copie wineserver -w
+  fi
+  touch "$copie/.pret"
+}
+
 # Wine maps file names through the locale: names such as "photo été 写真.jpg"
 # need a UTF-8 one, which a bare environment lacks.
 case "${LC_ALL:-${LC_CTYPE:-${LANG:-}}}" in
