@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The Windows Installer package under Wine, in a prefix of its own: a silent
-# install, the installed screensaver's run, an upgrade from an older package,
-# a downgrade refused, and an uninstall that leaves the user's settings.
-#   verifier_msi.sh WINE_RUN BUILD_FOLDER VERSION SAMPLES
+# install of the build's own files, an upgrade from an older package, a
+# downgrade refused, and an uninstall that leaves the user's settings.
+#   verifier_msi.sh WINE_RUN BUILD_FOLDER VERSION
 set -euo pipefail
-wine_run=$1 construction=$2 version=$3 echantillons=$4
+wine_run=$1 construction=$2 version=$3
 source_wxs=$(cd "$(dirname "$0")/../.." && pwd)/installation/PixavueSCR.wxs
 echec() { echo "FAILED: $* (after ${SECONDS} s)"; exit 1; }
 
@@ -14,9 +14,9 @@ travail="$construction/essai-msi"
 prefixe="$travail/prefixe"
 rm -rf "$travail"
 mkdir -p "$travail"
-# A copy of the tests' prefix: made once, and no package was ever installed there.
-"$wine_run" "$construction/wineprefix" cmd /c exit 0 >/dev/null 2>&1
-cp -a "$construction/wineprefix" "$prefixe"
+# A copy of the tests' prefix, where no package was ever installed.
+source "$(dirname "$0")/../../scripts/environment.sh"
+copier_prefixe "$construction/wineprefix" "$prefixe"
 trap 'WINEPREFIX="$prefixe" wineserver -k >/dev/null 2>&1 || true' EXIT
 wine() { "$wine_run" "$prefixe" "$@"; }
 windows() { local c=${1//\//\\}; echo "Z:$c"; }
@@ -43,49 +43,24 @@ for attendu in 'DisplayName +REG_SZ +PixavueSCR$' "DisplayVersion +REG_SZ +$vers
   'HelpLink +REG_SZ +C:\\windows\\system32\\pixavuescr.htm$' 'NoModify +REG_DWORD +0x1$'; do
   grep -qiE "$attendu" <<<"$entree" || echec "the Uninstall entry lacks $attendu: $entree"
 done
+# A user's setting, which the uninstall must leave.
+wine reg add 'HKCU\Software\PixavueSCR\parametres' /v 'dossier demarrage' /d 'C:\images' /f >/dev/null 2>&1
 # Apps & features shows the icon that the installer keeps for the product.
 cmp -s "$prefixe/drive_c/windows/Installer/$code_produit/pixavue.ico" "$construction/msi/options.ico" ||
   echec "the product's icon is not the program's"
 
-# 2. The installed screensaver runs from where the system lists it: the first
-# sample picture, centred at its size, then six moves end the run with code 0.
-wine reg add 'HKCU\Software\PixavueSCR\parametres' /v 'dossier demarrage' /d "$(windows "$echantillons")" /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\PixavueSCR\parametres' /v secondes /d 2 /f >/dev/null 2>&1
-wine 'C:\windows\system32\Pixavue.scr' /s >/dev/null 2>&1 &
-run=$!
-read -r largeur hauteur < <(xdotool getdisplaygeometry)
-vu=""
-for _ in $(seq 20); do
-  sleep 0.5
-  import -window root "$travail/ecran.png" 2>/dev/null || continue
-  convert "$travail/ecran.png" -crop "200x100+$(((largeur - 200) / 2))+$(((hauteur - 100) / 2))" +repage "$travail/centre.png"
-  if [ "$(compare -metric AE "$travail/centre.png" "$echantillons/bande.dib" null: 2>&1)" = 0 ]; then
-    vu=oui
-    break
-  fi
-done
-[ -n "$vu" ] || { kill "$run" 2>/dev/null; echec "the first sample picture never showed"; }
-for point in "10 10" "$((largeur - 10)) 10" "10 $((hauteur - 10))" "$((largeur - 10)) $((hauteur - 10))" "$((largeur / 2)) 20" \
-  "20 $((hauteur / 2))"; do
-  xdotool mousemove $point
-  sleep 0.2
-done
-for _ in $(seq 50); do kill -0 "$run" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$run" 2>/dev/null && { kill "$run"; echec "six moves didn't end the run"; }
-wait "$run" || echec "the run ended with code $?"
-
-# 3. An older package refuses to go over the newer one, which stays.
+# 2. An older package refuses to go over the newer one, which stays.
 installer "$ancien" && echec "the older package installed over the newer one"
 cmp -s "$systeme/Pixavue.scr" "$construction/Pixavue.scr" || echec "the downgrade touched Pixavue.scr"
 
-# 4. Uninstall: the files and the entry go, the user's settings stay.
+# 3. Uninstall: the files and the entry go, the user's settings stay.
 wine msiexec /x "$(windows "$msi")" /qn >/dev/null 2>&1 || echec "msiexec /x exited $?"
 [ -e "$systeme/Pixavue.scr" ] || [ -e "$systeme/pixavuescr.htm" ] && echec "files left after the uninstall"
 [ "$(entrees)" = 0 ] || echec "the Uninstall entry is still there"
 wine reg query 'HKCU\Software\PixavueSCR\parametres' /v 'dossier demarrage' >/dev/null 2>&1 ||
   echec "the uninstall removed the user's settings"
 
-# 5. A major upgrade: the older package, then this one over it: one entry, the new file.
+# 4. A major upgrade: the older package, then this one over it: one entry, the new file.
 installer "$ancien" || echec "the older package didn't install"
 installer "$msi" || echec "the upgrade exited $?"
 [ "$(entrees)" = 1 ] || echec "$(entrees) entries after the upgrade"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Both release packages: the ZIP (Pixavue.scr, its help page, LISEZMOI.txt)
 # and the MSI (Pixavue.scr and its help page). In each, the program stripped,
-# unpacked, under 1 MB, its symbols kept apart, and importing nothing that
-# keeps the system awake; the help page read offline.
+# unpacked, under 1 MB, its symbols kept apart, importing only system
+# libraries and nothing that keeps the system awake; the help page read offline.
 #   verifier_paquet.sh BUILD_FOLDER OBJDUMP VERSION
 set -euo pipefail
 construction=$1 objdump=$2 version=$3
@@ -29,6 +29,10 @@ for paquet in "zip:LISEZMOI.txt Pixavue.scr pixavuescr.htm" "msi:Pixavue.scr pix
   sections=$("$objdump" -h "$scr")
   grep -q '\.debug_' <<<"$sections" && echec "Pixavue.scr carries debug sections"
   grep -qi 'upx' <<<"$sections" && echec "Pixavue.scr is packed"
+  # Only libraries that every Windows has: nothing that would have to lie beside it.
+  autres=$("$objdump" -p "$scr" | awk '/DLL Name:/ { print tolower($3) }' | grep -vxE \
+    '(kernel32|user32|gdi32|gdiplus|advapi32|shell32|shlwapi|ole32|oleaut32|comctl32|comdlg32|winmm|version|msvcrt)\.dll' || true)
+  [ -z "$autres" ] || echec "Pixavue.scr imports" $autres
   grep -q '\.gnu_debuglink' <<<"$sections" || echec "Pixavue.scr doesn't name its symbol file"
   # Never keeps the display or the system awake: the power settings still turn
   # the screen off during a run.
