@@ -8,10 +8,7 @@ blue, yellow quarters):
 - cmyk.jpg: the picture as a print workflow stores it, in CMYK with Adobe's
   inverted convention;
 - geant-progressif.jpg: a progressive JPEG whose header says 22,500 x 33,300;
-- toile.gif: a red 20 x 10 frame at (30, 20) on a 60 x 40 logical screen;
-- debord.gif: the same frame at (50, 20), reaching 10 pixels past the screen;
 - sans-couleurs.gif: a GIF with neither a global nor a local colour table;
-- coupee.gif: 60 x 40 in shades of red, its picture data cut in the middle;
 - grande.jpg: 24 megapixels, long enough to decode that a run can end meanwhile;
 - alpha-nul.bmp, alpha-partiel.bmp: red 60 x 40 version 5 bitmaps of 32 bits
   with an alpha mask, every alpha 0 in the first, the right half's only in
@@ -73,28 +70,11 @@ def main():
     geant = progressif[:sof + 5] + struct.pack(">HH", 33300, 22500) + progressif[sof + 9:]
     with open(os.path.join(dossier, "geant-progressif.jpg"), "wb") as f:
         f.write(geant)
-    toile = subprocess.run(["convert", "-size", "20x10", "xc:red", "-page", "60x40+30+20", "gif:-"], check=True,
-                           capture_output=True).stdout
-    with open(os.path.join(dossier, "toile.gif"), "wb") as f:
-        f.write(toile)
-    descripteur = struct.pack("<BHHHH", 0x2C, 30, 20, 20, 10)
-    with open(os.path.join(dossier, "debord.gif"), "wb") as f:
-        f.write(toile.replace(descripteur, struct.pack("<BHHHH", 0x2C, 50, 20, 20, 10), 1))
     petit = subprocess.run(["convert", "-size", "8x8", "xc:red", "gif:-"], check=True, capture_output=True).stdout
     drapeaux = petit[10]
     table = 3 << ((drapeaux & 7) + 1) if drapeaux & 0x80 else 0
     with open(os.path.join(dossier, "sans-couleurs.gif"), "wb") as f:
         f.write(petit[:10] + bytes([drapeaux & 0x7F]) + petit[11:13] + petit[13 + table:])
-    # Shades of red that LZW can't shorten much, so that half the data is
-    # about half the rows.
-    rouges = b"P6 60 40 255\n" + bytes(v for y in range(40) for x in range(60)
-                                        for v in (128 + (x * 7 + y * 13) % 128, x * 3 % 100, y * 5 % 100))
-    nuances = subprocess.run(["convert", "ppm:-", "gif:-"], input=rouges, check=True, capture_output=True).stdout
-    drapeaux = nuances[10]
-    image = nuances.index(b"\x2c", 13 + (3 << ((drapeaux & 7) + 1) if drapeaux & 0x80 else 0))
-    donnees = image + 10 + (3 << ((nuances[image + 9] & 7) + 1) if nuances[image + 9] & 0x80 else 0)
-    with open(os.path.join(dossier, "coupee.gif"), "wb") as f:
-        f.write(nuances[:donnees + (len(nuances) - donnees) // 2])
     subprocess.run(["convert", "-size", "6000x4000", "gradient:navy-orange", "-quality", "90",
                     os.path.join(dossier, "grande.jpg")], check=True)
     rouge_sans_alpha = lambda x, y: (0, 0, 255, 0)

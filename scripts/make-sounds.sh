@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sound files for the player's tests, made with sox and GStreamer's tools:
 #   make-sounds.sh FOLDER
-# deux-tons.wav  2 s, mono: 440 Hz then 880 Hz, so that a recording tells
+# deux-tons.wav  1 s, mono: 440 Hz then 880 Hz, so that a recording tells
 #                which half of the sound is playing
 # trois.wav      3 s, stereo, 660 Hz;  trois.mp3  the same as MP3
 # video.avi      2 s of MJPEG pictures with a PCM sound
@@ -10,8 +10,8 @@ set -euo pipefail
 dossier=$1
 mkdir -p "$dossier"
 cd "$dossier"
-sox -n -r 44100 -b 16 -c 1 grave.wav synth 1 sine 440 vol 0.5
-sox -n -r 44100 -b 16 -c 1 aigu.wav synth 1 sine 880 vol 0.5
+sox -n -r 44100 -b 16 -c 1 grave.wav synth 0.5 sine 440 vol 0.5
+sox -n -r 44100 -b 16 -c 1 aigu.wav synth 0.5 sine 880 vol 0.5
 sox grave.wav aigu.wav deux-tons.wav
 rm grave.wav aigu.wav
 sox -n -r 44100 -b 16 -c 2 trois.wav synth 3 sine 660 vol 0.5

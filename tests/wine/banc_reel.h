@@ -8,16 +8,17 @@
 
 #include <algorithm>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "outils.h"
 #include "win32/ecran_win32.h"
 #include "win32/fenetre_veille.h"
 #include "win32/fichiers_win32.h"
 #include "win32/images_win32.h"
 #include "win32/magasin_registre.h"
 #include "win32/media_directshow.h"
-#include "win32/processus_win32.h"
 
 namespace pixavue::test {
 
@@ -33,27 +34,18 @@ inline std::string teintes(const std::function<COLORREF(int, int)>& pixel, const
   return vues;
 }
 
-// The real process services, but a "/s" command line and an end that only counts.
-struct ProcessusPleinEcran : win32::ProcessusWin32 {
-  bool autre_instance() override { return false; }
-  std::wstring argument() override { return L"/s"; }
-  void terminer() override { ++terminaisons; }
-  int terminaisons = 0;
-};
-
 class BancReel {
  public:
   // Settings written before the start-up, over a clean store.
-  explicit BancReel(std::initializer_list<std::pair<const wchar_t*, std::wstring>> reglages) {
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\PixavueSCR");
-    for (auto& [cle, valeur] : reglages) magasin.ecrire_parametre(L"PixavueSCR", L"parametres", cle, valeur);
+  explicit BancReel(std::initializer_list<Reglages::value_type> reglages) {
+    ecrire_reglages(reglages);
     fenetre.attacher(veille);
     veille.Form_Load();
     fenetre.montrer();
   }
   ~BancReel() {
     ecran.afficher_curseur(true);
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\PixavueSCR");
+    effacer_reglages();
   }
 
   // One tick as the window runs it, painted. The picture prepared ahead is
@@ -62,8 +54,7 @@ class BancReel {
     images.attendre();
     fenetre.tick();
     RedrawWindow(fenetre.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    pomper(0ms);
   }
 
   // The window's pixel, as the screen shows it.
@@ -79,7 +70,7 @@ class BancReel {
 
   win32::InitialisationCom com;
   win32::MagasinRegistre magasin;
-  ProcessusPleinEcran processus;
+  ProcessusCompte processus{L"/s"};
   win32::EcranWin32 ecran;
   win32::FichiersWin32 fichiers;
   win32::ImagesWin32 images_ici{win32::points_par_pouce()};
@@ -116,6 +107,14 @@ struct Ressources {
     m.cb = sizeof m;
     GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof m);
     return m.PagefileUsage;  // committed private bytes; Wine leaves PrivateUsage at 0
+  }
+  // What the process holds beyond `avant`, less what the probes may take
+  // themselves, two slots of each table.
+  std::string de_plus(const Ressources& avant) const {
+    std::ostringstream o;
+    o << "GDI +" << std::max(0L, gdi - avant.gdi - 2) << ", handles +" << std::max(0L, poignees - avant.poignees - 2)
+      << ", windows +" << std::max(0L, fenetres - avant.fenetres) << ", threads +" << std::max(0L, fils - avant.fils);
+    return o.str();
   }
   static Ressources maintenant() {
     Ressources r;

@@ -7,10 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "dossier_essai.h"
-#include "echantillons.h"
 #include "lancement.h"
-#include "win32/magasin_registre.h"
+#include "outils.h"
 
 namespace pixavue::win32 {
 namespace {
@@ -36,14 +34,12 @@ std::wstring etat(HWND fenetre) {
          (curseur.flags & CURSOR_SHOWING ? L"" : L", no cursor");
 }
 
-using Reglages = std::vector<std::pair<const wchar_t*, std::wstring>>;
+using test::Reglages;
 enum Sortie { sixieme_touche, sixieme_mouvement, vingtieme_tick_vide, fermeture, fin_de_session };
 
 struct BoutEnBout : ::testing::Test {
-  MagasinRegistre magasin;
-  void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\PixavueSCR"); }
-  void TearDown() override { SetUp(); }
-  std::wstring lire(const wchar_t* cle) { return magasin.lire_parametre(L"PixavueSCR", L"parametres", cle); }
+  void SetUp() override { test::effacer_reglages(); }
+  void TearDown() override { test::effacer_reglages(); }
   bool existe(const wchar_t* cle) {
     return RegGetValueW(HKEY_CURRENT_USER, L"Software\\PixavueSCR\\parametres", cle, RRF_RT_REG_SZ, nullptr, nullptr,
                         nullptr) == ERROR_SUCCESS;
@@ -53,8 +49,7 @@ struct BoutEnBout : ::testing::Test {
   // shown as it should be; no way out writes a change the user never saved.
   void courir(const std::wstring& argument, Sortie sortie, const Reglages& reglages) {
     SCOPED_TRACE(testing::Message() << "\"" << argument << "\", way out " << sortie);
-    SetUp();
-    for (auto& [cle, valeur] : reglages) magasin.ecrire_parametre(L"PixavueSCR", L"parametres", cle, valeur);
+    test::ecrire_reglages(reglages);
     const int l = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     const POINT points[] = {{l - 3, h - 3}, {3, h - 3},         {l - 3, 3},
                             {l / 2, h / 2}, {l / 5, 4 * h / 5}, {4 * l / 5, h / 5}};
@@ -88,9 +83,7 @@ struct BoutEnBout : ::testing::Test {
         // What the screen really shows: the window's grey everywhere, not the
         // black of the bare X screen around a window left at its laid-out size.
         Sleep(300);
-        HDC ecran = GetDC(nullptr);
-        for (POINT p : points) EXPECT_EQ(GetPixel(ecran, p.x, p.y), GetSysColor(COLOR_BTNFACE)) << p.x << "," << p.y;
-        ReleaseDC(nullptr, ecran);
+        for (POINT p : points) EXPECT_EQ(test::pixel_ecran(p), GetSysColor(COLOR_BTNFACE)) << p.x << "," << p.y;
         // Wine may add one move of its own when the window appears under the pointer.
         for (int i = 1; i < 5; ++i) bouger_souris_vers(points[i]);
         EXPECT_EQ(lancement.sortie(1s), STILL_ACTIVE);
@@ -115,17 +108,18 @@ struct BoutEnBout : ::testing::Test {
         SendMessageTimeoutW(fenetre, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 2000, nullptr);
     }
     EXPECT_EQ(lancement.sortie(10s), 0u);
-    for (auto& [cle, valeur] : reglages) EXPECT_EQ(lire(cle), valeur) << cle;
+    for (auto& [cle, valeur] : reglages) EXPECT_EQ(test::lire_reglage(cle), valeur) << cle;
   }
 };
 
+// Its exit code, the folder it wrote, and the keys written empty.
 TEST_F(BoutEnBout, PreviewEndsAtOnceHavingWrittenTheWindowsFolder) {
-  EXPECT_EQ(Lancement(L"/p 1234").sortie(15s), 0u);
+  const DWORD code = Lancement(L"/p 1234").sortie(15s);
   wchar_t windows[MAX_PATH];
   GetWindowsDirectoryW(windows, MAX_PATH);
-  EXPECT_EQ(lire(L"dossier demarrage"), windows);
-  EXPECT_TRUE(existe(L"couleur fond"));  // written empty, not left absent
-  EXPECT_FALSE(existe(L"son"));
+  EXPECT_EQ(std::to_wstring(code) + L" " + test::lire_reglage(L"dossier demarrage") +
+                (existe(L"couleur fond") ? L" couleur fond" : L"") + (existe(L"son") ? L" son" : L""),
+            L"0 " + std::wstring(windows) + L" couleur fond");
 }
 
 // Whether Wine's X11 driver leaves the windows of the programs started
@@ -145,8 +139,8 @@ TEST_F(BoutEnBout, BareWindowCoversTheScreenAndEndsOnTheSixthMoveAnywhereOnIt) {
 // hang on them. A start without argument is Windows asking for the settings.
 TEST_F(BoutEnBout, EveryWayOutEndsTheRunWithCodeZeroWhileItsSoundPlays) {
   test::DossierEssai vide(L"pixavue vide"), grande(L"pixavue grande");
-  CopyFileW(test::echantillon(L"carre.JPEG").c_str(), (grande.chemin() + L"\\a.jpg").c_str(), FALSE);
-  CopyFileW(test::chemin_wine(PIXAVUE_PHOTOS, L"grande.jpg").c_str(), (grande.chemin() + L"\\b.jpg").c_str(), FALSE);
+  grande.copier(test::echantillon(L"carre.JPEG"), L"a.jpg");
+  grande.copier(test::chemin_wine(PIXAVUE_PHOTOS, L"grande.jpg"), L"b.jpg");
   const auto reglages = [](const test::DossierEssai& dossier, const wchar_t* secondes, const wchar_t* son) {
     return Reglages{{L"dossier demarrage", dossier.chemin()},
                     {L"secondes", secondes},
@@ -165,7 +159,7 @@ TEST_F(BoutEnBout, ASecondCopyBesideARunningOneEndsAtOnceWritingNothing) {
   Lancement premier(L"/a");
   ASSERT_NE(premier.fenetre(L"frmVeille"), nullptr);
   for (const wchar_t* second : {L"/s", L""}) {
-    SetUp();
+    test::effacer_reglages();
     EXPECT_EQ(Lancement(second).sortie(15s), 0u) << second;
     EXPECT_FALSE(existe(L"dossier demarrage")) << second;
   }

@@ -7,20 +7,20 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "echantillons.h"
 #include "lancement.h"
 #include "layouts/ressources.h"
+#include "outils.h"
 #include "win32/dialogues_win32.h"
 #include "win32/ecran_win32.h"
 #include "win32/fenetre_options.h"
 #include "win32/fichiers_win32.h"
 #include "win32/images_win32.h"
-#include "win32/magasin_registre.h"
 #include "win32/media_directshow.h"
-#include "win32/processus_win32.h"
 
 namespace pixavue::win32 {
 namespace {
+
+using namespace std::chrono_literals;
 
 std::wstring texte(HWND h) {
   wchar_t t[512] = {};
@@ -43,16 +43,10 @@ LRESULT CALLBACK lire_boite(int code, WPARAM wparam, LPARAM lparam) {
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
-// The real process services, but an end that only counts.
-struct ProcessusDialogue : ProcessusWin32 {
-  void terminer() override { ++fins; }
-  int fins = 0;
-};
-
 struct DialogueReel : ::testing::Test {
   InitialisationCom com;
   MagasinRegistre magasin;
-  ProcessusDialogue processus;
+  test::ProcessusCompte processus;
   EcranWin32 ecran;
   FichiersWin32 fichiers;
   DialoguesWin32 dialogues;
@@ -66,13 +60,14 @@ struct DialogueReel : ::testing::Test {
   DialogueReel() {
     effacer();
     magasin.ecrire_parametre(L"Pixavue", L"parametres", L"dossier application", L"C:\\Pixavue\\");
-    const wchar_t* reglages[] = {L"secondes",       L"9", L"couleur fond", L"255",
-                                 L"chemin fichier", L"2", L"type fichier", L"4",
-                                 L"taille",         L"2", L"informations", L"0"};  // key, text, key...
-    for (std::size_t i = 0; i < std::size(reglages); i += 2)
-      magasin.ecrire_parametre(L"PixavueSCR", L"parametres", reglages[i], reglages[i + 1]);
-    magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"dossier demarrage", test::echantillon(L""));
-    magasin.ecrire_parametre(L"PixavueSCR", L"parametres", L"son", test::chemin_wine(PIXAVUE_SONS, L"deux-tons.wav"));
+    test::ecrire_reglages({{L"secondes", L"9"},
+                           {L"couleur fond", L"255"},
+                           {L"chemin fichier", L"2"},
+                           {L"type fichier", L"4"},
+                           {L"taille", L"2"},
+                           {L"informations", L"0"},
+                           {L"dossier demarrage", test::echantillon(L"")},
+                           {L"son", test::chemin_wine(PIXAVUE_SONS, L"deux-tons.wav")}});
     options = std::make_unique<frmOptions>(
         frmOptions::Services{magasin, processus, ecran, fichiers, fenetre, dialogues, media, son});
     fenetre.attacher(*options);
@@ -89,15 +84,12 @@ struct DialogueReel : ::testing::Test {
     boites.clear();
     for (const wchar_t* cle : {L"Software\\PixavueSCR", L"Software\\Pixavue"}) RegDeleteTreeW(HKEY_CURRENT_USER, cle);
   }
-  std::wstring lire(const wchar_t* cle) { return magasin.lire_parametre(L"PixavueSCR", L"parametres", cle); }
-  // Messages as the dialog's own loop handles them, for a while.
-  void pomper(DWORD millisecondes = 100) {
-    const ULONGLONG fin = GetTickCount64() + millisecondes;
-    do {
-      MSG message;
-      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) fenetre.traiter_message(message);
-      Sleep(10);
-    } while (GetTickCount64() < fin);
+  // Messages as the dialog's own loop handles them, until `fini` says so, or for a while.
+  bool attendre_que(const std::function<bool()>& fini, std::chrono::milliseconds delai) {
+    return test::attendre_que(fini, delai, [this](MSG& message) { fenetre.traiter_message(message); });
+  }
+  void pomper(std::chrono::milliseconds duree = 100ms) {
+    attendre_que([] { return false; }, duree);
   }
   HWND c(std::wstring_view nom, int indice = -1) { return fenetre.controle(nom, indice); }
   void cliquer(HWND bouton) {
@@ -160,7 +152,7 @@ TEST_F(DialogueReel, TheControlsShowTheSettingsClicksAndEnterSaveWhatTheyShowAnd
   std::wstring stockes;
   for (const wchar_t* cle : {L"dossier demarrage", L"informations", L"secondes", L"type fichier", L"couleur fond",
                              L"chemin fichier", L"taille", L"son"})
-    stockes += std::wstring(cle) + L"=" + lire(cle) + L" ";
+    stockes += std::wstring(cle) + L"=" + test::lire_reglage(cle) + L" ";
   EXPECT_EQ(stockes,
             L"dossier demarrage= informations=1 secondes=14 type fichier=3 couleur fond= chemin fichier=0 "
             L"taille=0 son= ");
@@ -173,17 +165,17 @@ TEST_F(DialogueReel, TheControlsShowTheSettingsClicksAndEnterSaveWhatTheyShowAnd
     pomper();
     EXPECT_FALSE(touche == VK_RETURN && IsWindowEnabled(c(L"cmdEnregistrer")));  // saved
   }
-  EXPECT_EQ(lire(L"informations"), L"0");
-  EXPECT_FALSE(IsWindow(fenetre.hwnd()) || son.Lecteur || processus.fins != 1);
+  EXPECT_EQ(test::lire_reglage(L"informations"), L"0");
+  EXPECT_FALSE(IsWindow(fenetre.hwnd()) || son.Lecteur || processus.terminaisons != 1);
 }
 
 TEST_F(DialogueReel, F1InTheTextBoxAndTheHelpButtonSayTheHelpPageIsMissing) {
   SetForegroundWindow(fenetre.hwnd());
   SetFocus(c(L"txtDossier"));
   PostMessageW(c(L"txtDossier"), WM_KEYDOWN, VK_F1, 0);
-  pomper(300);
+  pomper(300ms);
   cliquer(c(L"cmdAide"));  // sends a real F1 through the input queue
-  pomper(500);
+  pomper(500ms);
   const std::wstring absente =
       L"x Fichier d'aide absent: Fichier d'aide [pixavuescr.htm] introuvable. Assurez-vous que celui-ci doit se "
       L"trouver dans le dossier:\r\n" +
@@ -191,10 +183,11 @@ TEST_F(DialogueReel, F1InTheTextBoxAndTheHelpButtonSayTheHelpPageIsMissing) {
   EXPECT_EQ(boites, (std::vector{absente, absente}));
 }
 
-// The keyboard walks the enabled controls in the layout's tab order. Over
-// each control the hand shows if it is laid out with it, else the arrow (the
-// text box's included); its tool tip is its layout's; the help line takes its
-// help, but for two that say something else and those that keep the last.
+// The keyboard walks the enabled controls in the layout's tab order. The
+// real mouse over each of them: the hand shows if it is laid out with it,
+// else the arrow (the text box's included); its tool tip shows, with its
+// layout's text; the help line takes its help, but for two that say
+// something else and those that keep the last.
 TEST_F(DialogueReel, KeyboardMouseToolTipsAndHelpLineAsLaidOut) {
   std::vector<HWND> attendus, parcourus;
   for (auto [nom, indice] : kOrdreTabulation) {  // of the two options, the one checked
@@ -212,50 +205,34 @@ TEST_F(DialogueReel, KeyboardMouseToolTipsAndHelpLineAsLaidOut) {
   while ((bulles = FindWindowExW(nullptr, bulles, TOOLTIPS_CLASSW, nullptr)) &&
          GetWindow(bulles, GW_OWNER) != fenetre.hwnd()) {
   }
+  SendMessageW(bulles, TTM_SETDELAYTIME, TTDT_INITIAL, 10);
   const HCURSOR main = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_MAIN));
+  const auto vu = [&] {
+    wchar_t bulle[128] = {};
+    TTTOOLINFOW outil{sizeof outil};
+    outil.lpszText = bulle;
+    if (!IsWindowVisible(bulles) || !SendMessageW(bulles, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&outil)))
+      bulle[0] = 0;
+    const HCURSOR curseur = GetCursor();
+    const wchar_t* forme = curseur == main ? L"hand" : curseur == LoadCursorW(nullptr, IDC_ARROW) ? L"arrow" : L"?";
+    return forme + (L", tip " + std::wstring(bulle)) + L", help " + texte(c(L"lblAide"));
+  };
   for (const auto& d : kDispositionOptions.controles) {
     const HWND h = c(d.nom, d.indice);
-    if (!d.visible || !h) continue;
+    if (!h || !IsWindowVisible(h) || !IsWindowEnabled(h)) continue;
     const bool garde = d.nom == L"cboTemps" || (d.genre == Genre::etiquette && d.nom != L"lblCouleur");
     std::wstring aide = garde ? texte(c(L"lblAide")) : std::wstring(d.info_bulle);
     if (d.nom == L"lstTaille") aide = L"Options de la taille des images";
     if (d.nom == L"cmdAide") aide = L"Affiche le fichier d'aide";
-    SetCursor(nullptr);
-    SendMessageW(fenetre.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(h), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    wchar_t bulle[128] = {};
-    TTTOOLINFOW outil{sizeof outil, 0, fenetre.hwnd(), reinterpret_cast<UINT_PTR>(h), {}, nullptr, bulle};
-    SendMessageW(bulles, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&outil));
-    EXPECT_EQ(std::wstring(GetCursor() == (d.main ? main : LoadCursorW(nullptr, IDC_ARROW)) ? L"" : L"wrong cursor, ") +
-                  L"tip " + bulle + L", help " + texte(c(L"lblAide")),
-              L"tip " + std::wstring(d.info_bulle) + L", help " + aide)
-        << std::wstring(d.nom);
-  }
-}
-
-// The real mouse over each control that has a tip: the tip window shows,
-// with that control's text.
-TEST_F(DialogueReel, EveryTipShowsUnderTheRealMouse) {
-  HWND bulles = nullptr;
-  while ((bulles = FindWindowExW(nullptr, bulles, TOOLTIPS_CLASSW, nullptr)) &&
-         GetWindow(bulles, GW_OWNER) != fenetre.hwnd()) {
-  }
-  SendMessageW(bulles, TTM_SETDELAYTIME, TTDT_INITIAL, 10);
-  std::wstring vues, attendues;
-  for (const auto& d : kDispositionOptions.controles) {
-    const HWND h = c(d.nom, d.indice);
-    if (d.info_bulle.empty() || !h || !IsWindowVisible(h) || !IsWindowEnabled(h)) continue;
+    const std::wstring attendu =
+        std::wstring(d.main ? L"hand" : L"arrow") + L", tip " + std::wstring(d.info_bulle) + L", help " + aide;
     RECT r;
     GetWindowRect(h, &r);
     test::bouger_souris_vers({(r.left + r.right) / 2, r.top + 4});  // a drop-down list's box, not its list
-    pomper(250);
-    wchar_t texte_bulle[128] = {};
-    TTTOOLINFOW outil{sizeof outil};
-    outil.lpszText = texte_bulle;
-    const bool montree = IsWindowVisible(bulles) && SendMessageW(bulles, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&outil));
-    vues += std::wstring(d.nom) + L": " + (montree ? texte_bulle : L"-") + L"\n";
-    attendues += std::wstring(d.nom) + L": " + std::wstring(d.info_bulle) + L"\n";
+    std::wstring montre;
+    attendre_que([&] { return (montre = vu()) == attendu; }, 2s);
+    EXPECT_EQ(montre, attendu) << std::wstring(d.nom);
   }
-  EXPECT_EQ(vues, attendues);
 }
 
 using DispositionReelle = DialogueReel;

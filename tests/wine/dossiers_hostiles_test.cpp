@@ -8,15 +8,10 @@
 #include <string>
 
 #include "banc_reel.h"
-#include "dossier_essai.h"
-#include "echantillons.h"
+#include "outils.h"
 
 namespace pixavue::win32 {
 namespace {
-
-void copier(const std::wstring& dossier, const std::wstring& nom) {
-  ASSERT_TRUE(CopyFileW(test::echantillon(L"colline.bmp").c_str(), (dossier + L"\\" + nom).c_str(), FALSE));
-}
 
 // One letter a tick: "." its picture shown, captioned with its path in that
 // folder; "E" the error text; "?" anything else.
@@ -38,7 +33,7 @@ TEST(DossiersHostiles, NamesWithEveryAllowedOddCharacterShow) {
   const std::wstring long_nom(200, L'n');
   for (const std::wstring nom : {L"a b", L"été", L"写真", L"#%&'()+,;=@[]^_{}~!$", L" espace devant",
                                  L"points... multiples", L"\U0001F5BC", long_nom.c_str()})
-    copier(dossier.chemin(), nom + L".bmp");
+    ASSERT_TRUE(dossier.copier(test::echantillon(L"colline.bmp"), nom + L".bmp"));
   dossier.dossier(L"un sous-dossier.bmp");  // never listed
   test::BancReel banc{{L"dossier demarrage", dossier.chemin()}, {L"taille", L"1"}};
   EXPECT_EQ(banc.veille.NombreImages, 8);
@@ -51,7 +46,7 @@ TEST(DossiersHostiles, NamesWithEveryAllowedOddCharacterShow) {
 TEST(DossiersHostiles, AFileOrFolderThatVanishesOrIsLockedBeforeItsTickTakesTheErrorPath) {
   auto dossier = std::make_unique<test::DossierEssai>(L"pixavue fichiers qui partent");
   const std::wstring chemin = dossier->chemin();
-  for (const wchar_t* nom : {L"a.bmp", L"b.bmp", L"c.bmp"}) copier(chemin, nom);
+  for (const wchar_t* nom : {L"a.bmp", L"b.bmp", L"c.bmp"}) dossier->copier(test::echantillon(L"colline.bmp"), nom);
   test::BancReel banc{{L"dossier demarrage", chemin}};
   banc.images.attendre();
   DeleteFileW((chemin + L"\\a.bmp").c_str());

@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "banc_reel.h"
-#include "dossier_essai.h"
-#include "echantillons.h"
+#include "outils.h"
 #include "slideshow/ajustement.h"
 
 namespace pixavue::win32 {
@@ -19,10 +18,6 @@ bool quelque_part(test::BancReel& banc, RectanglePixels zone, char teinte) {
     for (int x = zone.x; x < zone.x + zone.largeur; ++x)
       if (test::teinte(banc.pixel(x, y)) == teinte) return true;
   return false;
-}
-
-void copier(const std::wstring& echantillon, const std::wstring& vers) {
-  CopyFileW(test::echantillon(echantillon).c_str(), vers.c_str(), FALSE);
 }
 
 // Each side read on both sides of its edge: the red background (R), then the
@@ -57,13 +52,14 @@ TEST(Ecran, AnEmptyFolderShowsItsMessageInRedOnBlack) {
 
 TEST(Anticipation, AFileReplacedSinceItWasPreparedIsShownAsItIsNow) {
   test::DossierEssai dossier{L"pixavue-anticipation"};
-  copier(L"colline.bmp", dossier.chemin() + L"\\a.bmp");   // 160 x 120
-  copier(L"portrait.bmp", dossier.chemin() + L"\\b.bmp");  // 120 x 160, as many bytes: only the write time differs
+  dossier.copier(test::echantillon(L"colline.bmp"), L"a.bmp");  // 160 x 120
+  dossier.copier(test::echantillon(L"portrait.bmp"),
+                 L"b.bmp");  // 120 x 160, as many bytes: only the write time differs
   test::BancReel banc{{L"dossier demarrage", dossier.chemin()}, {L"taille", L"0"}, {L"type fichier", L"1"}};
   banc.tick();  // a.bmp; b.bmp is prepared meanwhile
   banc.images.attendre();
   Sleep(20);  // a later write time
-  copier(L"colline.bmp", dossier.chemin() + L"\\b.bmp");
+  dossier.copier(test::echantillon(L"colline.bmp"), L"b.bmp");
   banc.tick();
   EXPECT_EQ(std::pair(banc.veille.Image1[1].Width, banc.veille.Image1[1].Height), std::pair(160.0, 120.0));
 }
@@ -76,8 +72,8 @@ TEST(AnticipationAuPixelPres, APreparedPictureShowsTheSamePixelsAsOneDecodedAtIt
     for (const wchar_t* mode : {L"1", L"2"}) {
       SCOPED_TRACE(testing::Message() << echantillon << L", mode " << mode);
       test::DossierEssai dossier{L"pixavue-au-pixel-pres"};
-      for (const wchar_t* nom : {L"\\1", L"\\2"})
-        copier(echantillon, dossier.chemin() + nom + echantillon.substr(echantillon.rfind(L'.')));
+      for (const wchar_t* nom : {L"1", L"2"})
+        dossier.copier(test::echantillon(echantillon), nom + echantillon.substr(echantillon.rfind(L'.')));
       test::BancReel banc{{L"dossier demarrage", dossier.chemin()}, {L"taille", mode}, {L"couleur fond", L"4227327"}};
 
       // The first tick decodes its picture; the second takes the one prepared.

@@ -3,13 +3,15 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "echantillons.h"
+#include "outils.h"
 #include "services/DirectShow.h"
 #include "win32/images_win32.h"
 #include "win32/media_directshow.h"
 
 namespace pixavue::win32 {
 namespace {
+
+using namespace std::chrono_literals;
 
 TEST(LecteurReel, RealFilesGiveTheirTrueDurationsAndAVideoPlaysInRealTimeIntoTheHiddenWindow) {
   InitialisationCom com;
@@ -18,7 +20,7 @@ TEST(LecteurReel, RealFilesGiveTheirTrueDurationsAndAVideoPlaysInRealTimeIntoThe
   DirectShow lecteur{moteur};
   HWND cadre = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 150, nullptr, nullptr, nullptr, nullptr);
   // Within 0.1 s: the mp3's encoder pads its last frame. The video is opened last, to play on.
-  for (auto [nom, duree] : {std::pair{L"deux-tons.wav", 2.0},
+  for (auto [nom, duree] : {std::pair{L"deux-tons.wav", 1.0},
                             {L"trois.mp3", 3.0},
                             {L"texte.wav", 0.0},
                             {L"absent.wav", 0.0},
@@ -31,13 +33,7 @@ TEST(LecteurReel, RealFilesGiveTheirTrueDurationsAndAVideoPlaysInRealTimeIntoThe
 
   // The window thread goes on handling its messages meanwhile, as the
   // screensaver's own loop does between ticks: the video window is its child.
-  auto attendre = [](DWORD millisecondes) {
-    for (const ULONGLONG fin = GetTickCount64() + millisecondes; GetTickCount64() < fin;) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-      for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
-    }
-  };
-  attendre(800);
+  test::pomper(800ms);
   EXPECT_NEAR(lecteur.obtient_position(), 0.65, 0.35);  // 0.8 s, less the start
   HWND video = GetWindow(cadre, GW_CHILD);
   RECT zone{};
@@ -45,7 +41,7 @@ TEST(LecteurReel, RealFilesGiveTheirTrueDurationsAndAVideoPlaysInRealTimeIntoThe
   // Placed at the given size inside its owner, which is never shown.
   EXPECT_EQ(std::tuple(zone.right, zone.bottom, IsWindowVisible(video)), std::tuple(160L, 120L, FALSE));
   lecteur.arret();
-  attendre(300);
+  test::pomper(300ms);
   EXPECT_EQ(lecteur.obtient_position(), 0);  // rewound, and not playing on
   lecteur.nettoyer();
   EXPECT_EQ(GetWindow(cadre, GW_CHILD), nullptr);  // taken away from its owner

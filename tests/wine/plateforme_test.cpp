@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "dossier_essai.h"
+#include "outils.h"
 #include "win32/chemin_long.h"
 #include "win32/fichiers_win32.h"
 #include "win32/magasin_registre.h"
@@ -18,22 +18,14 @@
 namespace pixavue::win32 {
 namespace {
 
-// A long text with every control character comes back whole, and a value of
-// another type reads empty. Where they are kept and as what, the end-to-end
-// runs see.
-TEST(Registre, TextsComeBackWholeAndAValueOfAnotherTypeReadsEmpty) {
-  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\PixavueSCR.essai");
-  MagasinRegistre magasin;
-  auto lire = [&] { return magasin.lire_parametre(L"PixavueSCR.essai", L"parametres", L"dossier"); };
-  std::wstring texte(10'000, L'7');
-  for (wchar_t c = 1; c < 32; ++c) texte += c;
-  magasin.ecrire_parametre(L"PixavueSCR.essai", L"parametres", L"dossier", texte);
-  EXPECT_EQ(lire(), texte);
+// A value of another type reads empty. Texts, however long or odd, the
+// end-to-end runs write and read back.
+TEST(Registre, AValueOfAnotherTypeReadsEmpty) {
   const DWORD nombre = 4;
-  RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\PixavueSCR.essai\\parametres", L"dossier", REG_DWORD, &nombre,
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\PixavueSCR\\parametres", L"dossier demarrage", REG_DWORD, &nombre,
                   sizeof nombre);
-  EXPECT_EQ(lire(), L"");
-  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\PixavueSCR.essai");
+  EXPECT_EQ(test::lire_reglage(L"dossier demarrage"), L"");
+  test::effacer_reglages();
 }
 
 TEST(Processus, ArgumentFollowsTheProgramAndOneBlank) {
@@ -60,9 +52,10 @@ TEST(Ressources, VersionBlockNameIconAndHandCursor) {
 
 TEST(Fichiers, WhatTheListingAndEachSearchCountAsFound) {
   test::DossierEssai dossier(L"pixavue-fichiers");
-  for (const wchar_t* nom : {L"aide.htm", L"photo été 写真.jpg"}) dossier.fichier(nom);
-  dossier.fichier(L"cachee.htm", FILE_ATTRIBUTE_HIDDEN);
-  dossier.fichier(L"systeme.htm", FILE_ATTRIBUTE_SYSTEM);
+  const std::wstring un_fichier = test::echantillon(L"lisez-moi.txt");
+  for (const wchar_t* nom : {L"aide.htm", L"photo été 写真.jpg"}) dossier.copier(un_fichier, nom);
+  dossier.copier(un_fichier, L"cachee.htm", FILE_ATTRIBUTE_HIDDEN);
+  dossier.copier(un_fichier, L"systeme.htm", FILE_ATTRIBUTE_SYSTEM);
   dossier.dossier(L"sous.jpg");
   FichiersWin32 fichiers;
   const std::wstring d = dossier.chemin() + L"\\";
