@@ -1,6 +1,6 @@
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (posix threads).
-# ctest runs the Windows test programs through Wine: tests/wine sets
-# scripts/wine-run.sh, with the build's own prefix, as their emulator.
+# ctest runs the Windows test programs through Wine (scripts/wine-run.sh,
+# with the build's own prefix).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

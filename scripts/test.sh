@@ -15,12 +15,10 @@ assurer_son "$racine/build/pulse"
 export WINEPREFIX="$racine/build/win64/wineprefix"
 trap_ajouter "wineserver -k >/dev/null 2>&1 || true"
 # One Wine server for the whole run: a program then starts in a fifth of the
-# time it takes Wine to start its server and services afresh. The services
-# start here, away from the output of the tests, whose end ctest would
-# otherwise wait for until they stop.
+# time it takes Wine to start its server, its services and its desktop
+# afresh.
 assurer_prefixe "$WINEPREFIX"
 wineserver -p
-"$racine/scripts/wine-run.sh" "$WINEPREFIX" cmd /c exit >/dev/null 2>&1
 
 total_reussis=0
 total_echecs=0
@@ -30,7 +28,13 @@ for cible in native fuzz win64; do
   # The Wine tests one at a time, as they share a display and a registry;
   # the others two at a time, on two cores.
   paralleles=2
-  [ "$cible" = win64 ] && paralleles=1
+  if [ "$cible" = win64 ]; then
+    paralleles=1
+    # The services and the desktop start here, away from the tests' output,
+    # whose end ctest would otherwise wait for until they stop; the desktop
+    # then lasts while the tests follow one another.
+    "$racine/scripts/wine-run.sh" "$WINEPREFIX" cmd /c exit >/dev/null 2>&1
+  fi
   (cd "$racine/build/$cible" && ctest --output-on-failure --timeout 300 -j "$paralleles") 2>&1 | tee "$journal"
   ligne=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$journal" | tail -1)
   if [ -z "$ligne" ]; then

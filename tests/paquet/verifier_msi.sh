@@ -14,10 +14,14 @@ travail="$construction/essai-msi"
 prefixe="$travail/prefixe"
 rm -rf "$travail"
 mkdir -p "$travail"
-# A copy of the tests' prefix, where no package was ever installed.
+# A copy of the tests' prefix, where no package was ever installed, on a
+# display of its own: a second prefix's desktop on the tests' display would
+# take it over from theirs.
 source "$(dirname "$0")/../../scripts/environment.sh"
 copier_prefixe "$construction/wineprefix" "$prefixe"
-trap 'WINEPREFIX="$prefixe" wineserver -k >/dev/null 2>&1 || true' EXIT
+unset DISPLAY
+demarrer_xvfb 640x480x24
+trap_ajouter "WINEPREFIX='$prefixe' wineserver -k >/dev/null 2>&1 || true"
 wine() { "$wine_run" "$prefixe" "$@"; }
 windows() { local c=${1//\//\\}; echo "Z:$c"; }
 systeme="$prefixe/drive_c/windows/system32"
