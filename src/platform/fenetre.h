@@ -14,6 +14,12 @@ class Fenetre {
   virtual bool premier_plan() = 0;
   // The hidden picture box's window handle, where a video stream is sent.
   virtual std::int32_t poignee_picture1() = 0;
+  // Takes the window and the covers off the screen at once, before the
+  // process ends: the system may hold an ending process a long while.
+  virtual void retirer() = 0;
+  // From any thread: the run's file list is whole, and frmVeille's
+  // Listage_Termine is to run on the window's thread.
+  virtual void reveiller() = 0;
 };
 
 // The window's interval timer (Timer1).

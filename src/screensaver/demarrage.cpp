@@ -82,21 +82,32 @@ void frmVeille::preparer_plein_ecran() {
   if (auto motif = motif_du_type(lire_nombre(parametres_.lire(cle::type_fichier))))
     ListeFichiers.Pattern = std::wstring(*motif);
   ListeFichiers.Path = parametres_.lire(cle::dossier_demarrage);
-  ListeFichiers.Refresh(s_.fichiers);
-
+  ListeFichiers.SousDossiers = parametres_.choix(cle::sous_dossiers);
+  OrdreAleatoire = parametres_.choix(cle::ordre_aleatoire);
+  // Listed meanwhile: the window shows and takes input at once.
+  listage_ = std::make_unique<ListageEnFond>(s_.fichiers, ListeFichiers, [this] { s_.fenetre.reveiller(); });
   IndexImage = 0;
-  NombreImages = ListeFichiers.ListCount();
+  NombreImages = 0;
 
   s_.minuterie.activer(true);
   s_.minuterie.fixer_intervalle(arrondi_pair((lire_nombre(parametres_.lire(cle::secondes)) + 1) * 1000));
 
   demarrer_son_fond();
+}
 
+void frmVeille::Listage_Termine() {
+  std::optional<pixavue::ListeFichiers> liste = listage_ ? listage_->prendre() : std::nullopt;
+  if (!liste) return;
+  ListeFichiers = std::move(*liste);
+  IndexImage = 0;
+  NombreImages = ListeFichiers.ListCount();
+  ListePrete = true;
+  nouveau_tour();
   // The first tick's picture is decoded meanwhile, for the box that tick will
   // have, as each tick has its next one decoded: the first comes as fast.
   if (NombreImages > 0) {
     const std::int16_t mode = en_entier16(lire_nombre(parametres_.lire(cle::taille))).value_or(0);
-    s_.images.anticiper(avec_separateur(ListeFichiers.Path) + ListeFichiers.List(0),
+    s_.images.anticiper(avec_separateur(ListeFichiers.Path) + ListeFichiers.List(au_rang(0)),
                         cadre_du_mode(mode, LargeurEcran, HauteurEcran));
   }
 }

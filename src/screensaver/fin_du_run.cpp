@@ -22,6 +22,10 @@ void frmVeille::Form_MouseMove() {
 }
 
 void frmVeille::Form_Unload() {
+  // Off the screen first: the process may be held a long while by a listing
+  // that waits on its file system, which nothing waits for.
+  s_.fenetre.retirer();
+  if (listage_) listage_->abandonner();
   // Undoes the full-screen start-up's one hiding; after a bare start it only
   // raises the display count, which is harmless.
   s_.ecran.afficher_curseur(true);

@@ -34,9 +34,10 @@ frmVeille::frmVeille(Services services, double ppp)
       parametres_(services.magasin) {}
 
 void frmVeille::Timer1_Timer() {
-  if (Diaporama::Timer1_Timer(s_.images, s_.minuterie, parametres_) == Suite::fin) {
+  if (ListePrete && Diaporama::Timer1_Timer(s_.images, s_.minuterie, parametres_) == Suite::fin) {
     // The run ends without unloading the window, but the sound must not
     // outlive it.
+    s_.fenetre.retirer();
     s_.son.liberer();
     s_.processus.terminer();
     return;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/ecran.h"
@@ -16,6 +17,7 @@
 #include "services/son_partage.h"
 #include "settings/parametres.h"
 #include "slideshow/diaporama.h"
+#include "slideshow/listage_en_fond.h"
 
 namespace pixavue {
 
@@ -48,9 +50,13 @@ class frmVeille : public Diaporama {
   void Form_MouseMove();
   // Restores the cursor, releases the sound and ends the program.
   void Form_Unload();
+  // Until the start-up's listing is whole, a tick leaves the screen as it is.
   void Timer1_Timer();
   // The monitors changed: the covers are laid out over the new set.
   void Form_DisplayChange();
+  // The start-up's listing is whole: the list is taken, and its first
+  // picture prepared for the next tick.
+  void Listage_Termine();
 
   Controle Picture1, lblCopyright, lblCliquez;
   // A full-screen run covers every monitor but the primary, which this
@@ -59,6 +65,7 @@ class frmVeille : public Diaporama {
 
   std::int16_t CompteurTouches = 0;
   std::int16_t CompteurSouris = 0;
+  bool ListePrete = false;
 
  private:
   void preparer_plein_ecran();
@@ -69,6 +76,7 @@ class frmVeille : public Diaporama {
   Services s_;
   Parametres parametres_;
   bool plein_ecran_ = false;
+  std::unique_ptr<ListageEnFond> listage_;  // a full-screen run's
 };
 
 }  // namespace pixavue

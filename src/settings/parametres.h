@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/magasin_parametres.h"
+#include "settings/valeurs_texte.h"
 
 namespace pixavue {
 
@@ -24,6 +25,10 @@ inline constexpr std::wstring_view couleur_fond = L"couleur fond";
 inline constexpr std::wstring_view informations = L"informations";
 inline constexpr std::wstring_view taille = L"taille";
 inline constexpr std::wstring_view son = L"son";
+// On only when they read as 1: absent, as in every store written before
+// them, they are off.
+inline constexpr std::wstring_view sous_dossiers = L"sous dossiers";
+inline constexpr std::wstring_view ordre_aleatoire = L"ordre aleatoire";
 }  // namespace cle
 
 // The program's own section of the store, so that callers name only the key.
@@ -40,6 +45,8 @@ class Parametres {
   void ecrire_si_vide(std::wstring_view cle, std::wstring_view defaut) {
     if (lire(cle).empty()) ecrire(cle, defaut);
   }
+  // A choice that is on only when its text reads as the number 1.
+  bool choix(std::wstring_view cle) { return lire_nombre(lire(cle)) == 1; }
 
  private:
   MagasinParametres& magasin_;

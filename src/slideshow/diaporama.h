@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "layouts/disposition.h"
 #include "platform/fenetre.h"
@@ -13,6 +14,7 @@
 #include "settings/parametres.h"
 #include "slideshow/aleatoire.h"
 #include "slideshow/liste_fichiers.h"
+#include "slideshow/melange.h"
 
 namespace pixavue {
 
@@ -44,9 +46,17 @@ class Diaporama {
   // background and the size mode afresh from the settings each time.
   Suite Timer1_Timer(Images& images, Minuterie& minuterie, Parametres& parametres);
 
+  // With the shuffle on, a new round's order is drawn for it.
+  void nouveau_tour();
+  // The list's index of the picture at that place of the round.
+  std::int32_t au_rang(std::int32_t rang) const { return Ordre.empty() ? rang : Ordre[std::size_t(rang)]; }
+
   Controle txtInfos, lblInfo;
   Controle Image1[2];
   pixavue::ListeFichiers ListeFichiers;
+  bool OrdreAleatoire = false;
+  std::vector<std::int32_t> Ordre;  // the round's, with the shuffle on: the list's indexes
+  Melange Melangeur;
   // The window's background. The other monitors' covers take it too, so a
   // tick that changes it colours every monitor at once.
   Couleur BackColor = Couleur::systeme(Couleur::Source::face_bouton);

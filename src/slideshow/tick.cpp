@@ -48,7 +48,7 @@ Diaporama::Suite Diaporama::Timer1_Timer(Images& images, Minuterie& minuterie, P
 
   std::wstring CheminImage = avec_separateur(ListeFichiers.Path);
   if (IndexImage >= 0 && IndexImage < ListeFichiers.ListCount())
-    CheminImage += ListeFichiers.List(IndexImage);
+    CheminImage += ListeFichiers.List(au_rang(IndexImage));
   else
     afficher_erreur(minuterie);
 
@@ -86,11 +86,19 @@ Diaporama::Suite Diaporama::Timer1_Timer(Images& images, Minuterie& minuterie, P
 
   placer(Image1[1], travail, LargeurEcran, HauteurEcran);
   ++IndexImage;
+  // The round's last: the next round's order is drawn now, so that its
+  // first picture can be prepared.
+  if (IndexImage == NombreImages) nouveau_tour();
   // The next tick's file may be decoded meanwhile, for the box of this one.
   const int suivante = IndexImage == NombreImages ? 0 : IndexImage;
   if (suivante >= 0 && suivante < ListeFichiers.ListCount())
-    images.anticiper(avec_separateur(ListeFichiers.Path) + ListeFichiers.List(suivante), cadre);
+    images.anticiper(avec_separateur(ListeFichiers.Path) + ListeFichiers.List(au_rang(suivante)), cadre);
   return Suite::continuer;
+}
+
+void Diaporama::nouveau_tour() {
+  if (!OrdreAleatoire) return;
+  Ordre = Melangeur.tour(NombreImages, Ordre.empty() ? std::nullopt : std::optional(Ordre.back()));
 }
 
 }  // namespace pixavue

@@ -14,6 +14,8 @@ namespace pixavue::win32 {
 namespace {
 
 constexpr UINT_PTR kIdTimer1 = 1;
+// Posted by the listing's worker once the run's list is whole.
+constexpr UINT kMessageListeEntiere = WM_APP + 1;
 
 RECT rect_de(const Controle& c) {
   return {static_cast<LONG>(std::floor(c.Left)), static_cast<LONG>(std::floor(c.Top)),
@@ -77,6 +79,20 @@ std::int32_t FenetreVeille::poignee_picture1() {
   return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(picture1_));
 }
 
+void FenetreVeille::retirer() {
+  actif_ = false;
+  KillTimer(hwnd_, kIdTimer1);
+  if (couvertures_) couvertures_->disposer({});
+  ShowWindow(hwnd_, SW_HIDE);
+  // Wine hands its requests to the X server when the thread next looks at
+  // its queue: once more, so that the window leaves the screen even if the
+  // process is then held.
+  MSG message;
+  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+}
+
+void FenetreVeille::reveiller() { PostMessageW(hwnd_, kMessageListeEntiere, 0, 0); }
+
 void FenetreVeille::activer(bool actif) {
   actif_ = actif;
   armer();
@@ -119,6 +135,9 @@ LRESULT FenetreVeille::traiter(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_TIMER:
       if (wparam != kIdTimer1) break;
       tick();
+      return 0;
+    case kMessageListeEntiere:
+      logique_->Listage_Termine();
       return 0;
     case WM_DISPLAYCHANGE:
       logique_->Form_DisplayChange();

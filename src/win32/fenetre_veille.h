@@ -43,6 +43,8 @@ class FenetreVeille : public Fenetre, public Minuterie {
   void plein_ecran() override;
   bool premier_plan() override;
   std::int32_t poignee_picture1() override;
+  void retirer() override;
+  void reveiller() override;
   void activer(bool actif) override;
   bool fixer_intervalle(double millisecondes) override;
 

@@ -20,28 +20,45 @@ std::wstring FichiersWin32::dossier_windows() {
   return dossier;
 }
 
-std::optional<std::vector<std::wstring>> FichiersWin32::fichiers_du_dossier(std::wstring_view dossier) {
+namespace {
+
+// Volume and file index, read from a handle on the folder itself: a link
+// or a junction leads to its target's.
+std::optional<IdentiteDossier> identite(const std::wstring& chemin) {
+  PoigneeFichier dossier(CreateFileW(chemin.c_str(), FILE_READ_ATTRIBUTES,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION infos;
+  if (!dossier || !GetFileInformationByHandle(dossier.get(), &infos)) return std::nullopt;
+  return IdentiteDossier{infos.dwVolumeSerialNumber, std::uint64_t{infos.nFileIndexHigh} << 32 | infos.nFileIndexLow};
+}
+
+}  // namespace
+
+std::optional<ContenuDossier> FichiersWin32::lire_dossier(std::wstring_view dossier) {
   if (dossier.empty()) return std::nullopt;
   std::wstring chemin = chemin_long(dossier);
   DWORD attributs = GetFileAttributesW(chemin.c_str());
   if (attributs == INVALID_FILE_ATTRIBUTES || !(attributs & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
+  ContenuDossier contenu{identite(chemin), {}};
   if (chemin.back() != L'\\' && chemin.back() != L'/') chemin += L'\\';
   chemin += L'*';
 
-  std::vector<std::wstring> noms;
   WIN32_FIND_DATAW trouve;
-  PoigneeRecherche recherche(
-      FindFirstFileExW(chemin.c_str(), FindExInfoBasic, &trouve, FindExSearchNameMatch, nullptr, 0));
+  PoigneeRecherche recherche(FindFirstFileExW(chemin.c_str(), FindExInfoBasic, &trouve, FindExSearchNameMatch, nullptr,
+                                              FIND_FIRST_EX_LARGE_FETCH));
   if (!recherche) {
     // An empty drive root has not even "." to list.
-    if (GetLastError() == ERROR_FILE_NOT_FOUND) return noms;
+    if (GetLastError() == ERROR_FILE_NOT_FOUND) return contenu;
     return std::nullopt;
   }
-  constexpr DWORD kExclus = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   do {
-    if (!(trouve.dwFileAttributes & kExclus)) noms.emplace_back(trouve.cFileName);
+    const std::wstring_view nom = trouve.cFileName;
+    if (nom == L"." || nom == L"..") continue;
+    contenu.entrees.push_back({std::wstring(nom), (trouve.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                               (trouve.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0});
   } while (FindNextFileW(recherche.get(), &trouve));
-  return noms;
+  return contenu;
 }
 
 std::string FichiersWin32::cle_de_tri(std::wstring_view nom) {

@@ -1,9 +1,15 @@
 // Small fakes of the platform interfaces, for the logic's unit tests.
 #pragma once
 
+#include <algorithm>
+#include <condition_variable>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -17,6 +23,7 @@
 #include "platform/magasin_parametres.h"
 #include "platform/processus.h"
 #include "screensaver/frmVeille.h"
+#include "slideshow/liste_fichiers.h"
 
 namespace pixavue::test {
 
@@ -69,10 +76,15 @@ struct FauxEcran : Ecran {
   void afficher_curseur(bool afficher) override { compte_curseur += afficher ? 1 : -1; }
 };
 
-// Folders by full path, each with the names of its plain files.
+// Folders by full path, each with the names of its plain files; a folder's
+// sub-folders are the folders whose path goes on from its own.
 struct FauxFichiers : Fichiers {
   std::map<std::wstring, std::vector<std::wstring>> dossiers;
-  std::vector<std::wstring> caches;  // full paths of hidden files
+  std::vector<std::wstring> caches;            // full paths of hidden files and folders
+  std::set<std::wstring> illisibles;           // listed by their folder, but can't be read
+  std::map<std::wstring, std::wstring> liens;  // a link's full path, and the folder it leads to
+  // Called before each folder is read, on the listing's thread, with its path.
+  std::function<void(const std::wstring&)> avant_lecture;
   std::wstring courant = L"C:\\courant";
   std::wstring dossier_courant() override { return courant; }
   // As the system's: a folder answers with or without its last separator.
@@ -89,9 +101,31 @@ struct FauxFichiers : Fichiers {
     return fichier || (quoi == Recherche::toute_entree && dossier);
   }
   std::wstring dossier_windows() override { return L"C:\\windows"; }
-  std::optional<std::vector<std::wstring>> fichiers_du_dossier(std::wstring_view dossier) override {
-    auto it = dossiers.find(std::wstring(dossier));
-    return it == dossiers.end() ? std::nullopt : std::optional(it->second);
+  std::optional<ContenuDossier> lire_dossier(std::wstring_view chemin) override {
+    const std::wstring demande(chemin.ends_with(L'\\') && dossiers.count(std::wstring(chemin)) == 0
+                                   ? chemin.substr(0, chemin.size() - 1)
+                                   : chemin);
+    if (avant_lecture) avant_lecture(demande);
+    const std::wstring dossier = liens.count(demande) ? liens.at(demande) : demande;
+    auto it = dossiers.find(dossier);
+    if (it == dossiers.end() || illisibles.count(dossier)) return std::nullopt;
+    ContenuDossier contenu{IdentiteDossier{1, std::uint64_t(std::distance(dossiers.begin(), it))}, {}};
+    const std::wstring dedans = avec_separateur(dossier);
+    const auto cache = [&](const std::wstring& nom) {
+      return std::find(caches.begin(), caches.end(), dedans + nom) != caches.end();
+    };
+    for (const auto& nom : it->second) contenu.entrees.push_back({nom, false, cache(nom)});
+    // Every folder and link one level down.
+    const auto sous_dossier = [&](const std::wstring& chemin) {
+      if (chemin.size() <= dedans.size() || !chemin.starts_with(dedans) ||
+          chemin.find(L'\\', dedans.size()) != std::wstring::npos)
+        return;
+      const std::wstring nom = chemin.substr(dedans.size());
+      contenu.entrees.push_back({nom, true, cache(nom)});
+    };
+    for (const auto& [autre, noms] : dossiers) sous_dossier(autre);
+    for (const auto& [lien, vers] : liens) sous_dossier(lien);
+    return contenu;
   }
   // ASCII letters without regard to case: the system's locale is not faked.
   // Each character as eight digits, so that the keys sort as the characters.
@@ -103,12 +137,26 @@ struct FauxFichiers : Fichiers {
 };
 
 struct FausseFenetre : Fenetre, Minuterie {
-  bool maximisee = false, devant = false, active = false;
+  bool maximisee = false, devant = false, active = false, retiree = false;
   int arrets = 0;
   double intervalle = 1000;  // as laid out
   void plein_ecran() override { maximisee = true; }
   bool premier_plan() override { return devant = true; }
   std::int32_t poignee_picture1() override { return 0x2A0; }
+  void retirer() override { retiree = true; }
+  // The listing's word, from its thread; the tests wait for it.
+  void reveiller() override {
+    std::lock_guard<std::mutex> verrou(mutex);
+    ++reveils;
+    signal.notify_all();
+  }
+  void attendre_reveil() {
+    std::unique_lock<std::mutex> verrou(mutex);
+    signal.wait(verrou, [this] { return reveils > 0; });
+  }
+  std::mutex mutex;
+  std::condition_variable signal;
+  int reveils = 0;
   void activer(bool a) override {
     if (!a) ++arrets;
     active = a;
@@ -163,12 +211,17 @@ struct Banc : BancCommun {
   SuiteDemarrage suite{};  // what the last start left the program to do
   frmVeille::Services services() { return {magasin, processus, ecran, fichiers, fenetre, fenetre, images, media, son}; }
 
-  // A window started with that command line over these settings.
-  std::unique_ptr<frmVeille> demarrer(const wchar_t* argument, Reglages reglages = {}) {
+  // A window started with that command line over these settings; a
+  // full-screen one with its list taken once whole, unless told not to wait.
+  std::unique_ptr<frmVeille> demarrer(const wchar_t* argument, Reglages reglages = {}, bool attendre_liste = true) {
     for (auto [cle, valeur] : reglages) magasin.poser(cle, valeur);
     processus.ligne = argument;
     auto fenetre_veille = std::make_unique<frmVeille>(services(), 96);
     suite = fenetre_veille->Form_Load();
+    if (fenetre.maximisee && attendre_liste) {
+      fenetre.attendre_reveil();
+      fenetre_veille->Listage_Termine();
+    }
     return fenetre_veille;
   }
 };

@@ -20,7 +20,7 @@ void pour_chaque_texte_hostile(Essai essayer) {
       L"", L"   ", L"abc", L"-1", L"99999999999", L"1e308", L"4.5", std::wstring(10'000, L'7'), controle, ecritures,
   };
   for (const wchar_t* cle : {L"dossier demarrage", L"secondes", L"chemin fichier", L"type fichier", L"couleur fond",
-                             L"informations", L"taille", L"son"})
+                             L"informations", L"taille", L"son", L"sous dossiers", L"ordre aleatoire"})
     for (const std::wstring& valeur : valeurs) {
       SCOPED_TRACE(testing::Message() << cle << L" = " << valeur.substr(0, 20));
       Banc banc;

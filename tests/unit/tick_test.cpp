@@ -2,7 +2,9 @@
 // the size mode and its box, the fitting's worked examples, the background colour.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <sstream>
 
 #include "fakes.h"
@@ -154,6 +156,37 @@ TEST_F(Tick, TheBackgroundColourComesFromCouleurFond) {
   banc.magasin.poser(L"couleur fond", L"16777215");
   EXPECT_EQ(ticks(1), L"D:\\img\\a.jpg 100x100 at 100x100; ");
   EXPECT_EQ(fenetre->BackColor, Couleur::rgb(0xFFFFFF));
+}
+
+// With the shuffle on, each round shows every picture once, in an order of
+// its own that a new run draws anew, and a round never starts with the last
+// picture of the one before; each tick prepares the one the next shows.
+TEST(Melange, EveryPictureOnceARoundNeverTwiceInARowAndTheNextOnePrepared) {
+  std::vector<std::wstring> premiers_tours;
+  for (int run = 0; run < 2; ++run) {
+    Seance s;
+    s.banc.magasin.poser(L"ordre aleatoire", L"1");
+    std::vector<std::pair<std::wstring, Taille>> fichiers;
+    for (wchar_t c = L'a'; c < L'i'; ++c) fichiers.push_back({std::wstring(1, c) + L".jpg", {10, 10}});
+    s.demarrer(L"D:\\img", fichiers);
+    s.ticks(8 * 30);
+    const auto& montres = s.banc.images.chargees;
+    for (std::size_t tour = 0; tour < 30; ++tour) {
+      std::vector<std::wstring> ce_tour(montres.begin() + 8 * tour, montres.begin() + 8 * (tour + 1));
+      if (tour == 0)
+        premiers_tours.push_back(std::accumulate(ce_tour.begin(), ce_tour.end(), std::wstring()));
+      else
+        EXPECT_NE(ce_tour.front(), montres[8 * tour - 1]) << tour;
+      std::sort(ce_tour.begin(), ce_tour.end());
+      EXPECT_EQ(std::unique(ce_tour.begin(), ce_tour.end()), ce_tour.end()) << tour;
+    }
+    for (std::size_t i = 0; i < montres.size(); ++i) EXPECT_EQ(s.banc.images.anticipees[i].first, montres[i]);
+  }
+  EXPECT_NE(premiers_tours[0], premiers_tours[1]);  // by chance once in 40,320 runs
+  Seance seule;
+  seule.banc.magasin.poser(L"ordre aleatoire", L"1");
+  seule.demarrer(L"D:\\img", {{L"a.jpg", {10, 10}}});
+  EXPECT_EQ(seule.ticks(2), L"D:\\img\\a.jpg 10x10 at 10x10; D:\\img\\a.jpg 10x10 at 10x10; ");
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ class BancReel {
     fenetre.attacher(veille);
     veille.Form_Load();
     fenetre.montrer();
+    attendre_que([this] { return veille.ListePrete; }, 30s);  // the listing's message, as the window's loop gets it
   }
   ~BancReel() {
     ecran.afficher_curseur(true);

@@ -59,15 +59,24 @@ TEST(Fichiers, WhatTheListingAndEachSearchCountAsFound) {
   dossier.dossier(L"sous.jpg");
   FichiersWin32 fichiers;
   const std::wstring d = dossier.chemin() + L"\\";
-  // Plain visible files only, whatever their names; a trailing separator is fine.
+  // Every entry, "/" after a folder, "*" after one hidden or system,
+  // whatever their names; a trailing separator names the same folder.
+  std::vector<IdentiteDossier> identites;
   for (const std::wstring& chemin : {dossier.chemin(), d}) {
-    auto noms = fichiers.fichiers_du_dossier(chemin);
-    ASSERT_TRUE(noms);
-    std::sort(noms->begin(), noms->end());
-    EXPECT_EQ(*noms, (std::vector<std::wstring>{L"aide.htm", L"photo été 写真.jpg"}));
+    auto contenu = fichiers.lire_dossier(chemin);
+    ASSERT_TRUE(contenu && contenu->identite) << chemin;
+    identites.push_back(*contenu->identite);
+    std::vector<std::wstring> vues;
+    for (const auto& e : contenu->entrees) vues.push_back(e.nom + (e.dossier ? L"/" : L"") + (e.cache ? L"*" : L""));
+    std::sort(vues.begin(), vues.end());
+    EXPECT_EQ(vues, (std::vector<std::wstring>{L"aide.htm", L"cachee.htm*", L"photo été 写真.jpg", L"sous.jpg/",
+                                               L"systeme.htm*"}));
   }
+  const auto sous = fichiers.lire_dossier(d + L"sous.jpg");
+  ASSERT_TRUE(sous && sous->identite);
+  EXPECT_TRUE(identites[0] == identites[1] && identites[0] != *sous->identite);
   for (const std::wstring& pas_un_dossier : {d + L"absent", d + L"aide.htm", std::wstring()})
-    EXPECT_FALSE(fichiers.fichiers_du_dossier(pas_un_dossier)) << pas_un_dossier;
+    EXPECT_FALSE(fichiers.lire_dossier(pas_un_dossier)) << pas_un_dossier;
 
   // Found as any entry, as a plain file, as a folder: "o" yes, "." no.
   std::string trouves;
