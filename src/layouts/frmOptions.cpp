@@ -21,6 +21,13 @@ constexpr ControleDecrit kControles[] = {
      .genre = Genre::etiquette,
      .texte = L"Dossier contenant les images:",
      .rect = {60, 60, 2115, 195}},
+    {.nom = L"chkSousDossiers",
+     .genre = Genre::case_a_cocher,
+     .texte = L"Inclure les sous-dossiers",
+     .info_bulle = L"Afficher aussi les images des sous-dossiers",
+     .rect = {2280, 60, 2715, 195},
+     .encre = kTexteFenetre,
+     .main = true},
     {.nom = L"txtDossier",
      .genre = Genre::zone_texte,
      .info_bulle = L"Dossier affiché à l'ouverture du programme",
@@ -36,6 +43,13 @@ constexpr ControleDecrit kControles[] = {
      .genre = Genre::etiquette,
      .texte = L"Type de fichier à afficher:",
      .rect = {60, 660, 1800, 195}},
+    {.nom = L"chkAleatoire",
+     .genre = Genre::case_a_cocher,
+     .texte = L"Ordre aléatoire",
+     .info_bulle = L"Afficher les images dans un ordre tiré au hasard",
+     .rect = {2280, 660, 2715, 195},
+     .encre = kTexteFenetre,
+     .main = true},
     {.nom = L"lstFiltres",
      .genre = Genre::liste,
      .info_bulle = L"Types de fichier",
@@ -179,11 +193,11 @@ constexpr ControleDecrit kControles[] = {
 };
 
 constexpr PlaceTabulation kTabulation[] = {
-    {L"Label1", 0},  {L"txtDossier"}, {L"cmdFermer"},     {L"cmdEnregistrer"}, {L"cmdParcourir"},  {L"Label1", 1},
-    {L"lstFiltres"}, {L"Label1", 2},  {L"File1"},         {L"Label1", 3},      {L"optCouleur", 0}, {L"optCouleur", 1},
-    {L"lblCouleur"}, {L"cboTemps"},   {L"chkNomFichier"}, {L"cmdPixavue"},     {L"chkSon"},        {L"cmdOuvrirSon"},
-    {L"cmdJouer"},   {L"cmdStopSon"}, {L"Picture1"},      {L"chkInfos"},       {L"Label1", 4},     {L"lblAide"},
-    {L"lstTaille"},  {L"Label1", 5},  {L"cmdAide"},
+    {L"Label1", 0},     {L"chkSousDossiers"}, {L"txtDossier"}, {L"cmdFermer"},  {L"cmdEnregistrer"}, {L"cmdParcourir"},
+    {L"Label1", 1},     {L"chkAleatoire"},    {L"lstFiltres"}, {L"Label1", 2},  {L"File1"},          {L"Label1", 3},
+    {L"optCouleur", 0}, {L"optCouleur", 1},   {L"lblCouleur"}, {L"cboTemps"},   {L"chkNomFichier"},  {L"cmdPixavue"},
+    {L"chkSon"},        {L"cmdOuvrirSon"},    {L"cmdJouer"},   {L"cmdStopSon"}, {L"Picture1"},       {L"chkInfos"},
+    {L"Label1", 4},     {L"lblAide"},         {L"lstTaille"},  {L"Label1", 5},  {L"cmdAide"},
 };
 
 }  // namespace

@@ -19,9 +19,10 @@ void frmOptions::Survol(const ControleDialogue& controle) {
     lblAide.set_Text(std::wstring(fixe.texte));
     return;
   }
-  const ControleDialogue* avec_aide[] = {&txtDossier, &cmdParcourir,  &lstFiltres, &optCouleur[0],  &optCouleur[1],
-                                         &lblCouleur, &chkNomFichier, &chkInfos,   &chkSon,         &cmdOuvrirSon,
-                                         &cmdJouer,   &cmdStopSon,    &cmdPixavue, &cmdEnregistrer, &cmdFermer};
+  const ControleDialogue* avec_aide[] = {&chkSousDossiers, &txtDossier,    &cmdParcourir, &chkAleatoire,  &lstFiltres,
+                                         &optCouleur[0],   &optCouleur[1], &lblCouleur,   &chkNomFichier, &chkInfos,
+                                         &chkSon,          &cmdOuvrirSon,  &cmdJouer,     &cmdStopSon,    &cmdPixavue,
+                                         &cmdEnregistrer,  &cmdFermer};
   for (const ControleDialogue* c : avec_aide)
     if (c == &controle) lblAide.set_Text(std::wstring(controle.ToolTipText()));
 }

@@ -39,6 +39,8 @@ void frmOptions::Form_Load() {
                           (ecran.hauteur_twips - s_.fenetre.hauteur_twips()) / 2);
       },
       [&] { parametres_.ecrire_si_vide(cle::dossier_demarrage, s_.fichiers.dossier_windows()); },
+      // The file check knows whether the tree counts before it first runs.
+      [&] { File1.set_SousDossiers(parametres_.choix(cle::sous_dossiers)); },
       [&] { txtDossier.set_Text(parametres_.lire(cle::dossier_demarrage)); },
       [&] { File1.set_Path(txtDossier.Text()); },
       [&] {
@@ -79,6 +81,9 @@ void frmOptions::Form_Load() {
         parametres_.ecrire_si_vide(cle::informations, L"1");
         chkInfos.set_Value(nombre16(parametres_.lire(cle::informations)));
       },
+      // Off unless they read as 1, as the run reads them; no default is written.
+      [&] { chkSousDossiers.set_Value(File1.SousDossiers() ? 1 : 0); },
+      [&] { chkAleatoire.set_Value(parametres_.choix(cle::ordre_aleatoire) ? 1 : 0); },
       [&] { s_.son.Lecteur = std::make_unique<DirectShow>(s_.media); },
       [&] {
         const std::wstring son = parametres_.lire(cle::son);

@@ -22,6 +22,17 @@ void frmOptions::txtDossier_Change() {
   }
 }
 
+// The file check counts the whole tree, or the folder alone, again.
+void frmOptions::chkSousDossiers_Click() {
+  const bool arbre = chkSousDossiers.Value() == 1;
+  if (arbre == File1.SousDossiers()) {
+    marquer_modifie();
+    return;
+  }
+  File1.set_SousDossiers(arbre);
+  File1_Verifier();
+}
+
 void frmOptions::File1_Verifier() {
   if (File1.ListCount() < 1) {
     s_.fenetre.boite_message(kAucunFichier, L"Information", Icone::information);

@@ -1,4 +1,4 @@
-// The save: two checks, then all eight settings in one go. The window stays
+// The save: two checks, then all ten settings in one go. The window stays
 // open; the save button, the mark of unsaved changes, goes off.
 #include "options/frmOptions.h"
 #include "settings/valeurs_texte.h"
@@ -40,6 +40,8 @@ void frmOptions::cmdEnregistrer_Click() {
   parametres_.ecrire(cle::chemin_fichier, texte_entier(chkNomFichier.Value()));
   parametres_.ecrire(cle::taille, texte_entier(lstTaille.ListIndex()));
   parametres_.ecrire(cle::son, son);
+  parametres_.ecrire(cle::sous_dossiers, texte_entier(chkSousDossiers.Value() == 1));
+  parametres_.ecrire(cle::ordre_aleatoire, texte_entier(chkAleatoire.Value() == 1));
   cmdEnregistrer.set_Enabled(false);
 }
 

@@ -4,8 +4,10 @@
 namespace pixavue {
 
 frmOptions::frmOptions(Services services)
-    : txtDossier(kDispositionOptions, L"txtDossier"),
+    : chkSousDossiers(kDispositionOptions, L"chkSousDossiers"),
+      txtDossier(kDispositionOptions, L"txtDossier"),
       cmdParcourir(kDispositionOptions, L"cmdParcourir"),
+      chkAleatoire(kDispositionOptions, L"chkAleatoire"),
       lstFiltres(kDispositionOptions, L"lstFiltres"),
       cboTemps(kDispositionOptions, L"cboTemps"),
       optCouleur{{kDispositionOptions, L"optCouleur", 0}, {kDispositionOptions, L"optCouleur", 1}},
@@ -31,11 +33,12 @@ frmOptions::frmOptions(Services services)
   optCouleur[1].grouper_avec(optCouleur[0]);
 
   txtDossier.reaction = [this] { txtDossier_Change(); };
+  chkSousDossiers.reaction = [this] { chkSousDossiers_Click(); };
   File1.PathChange = File1.PatternChange = [this] { File1_Verifier(); };
   lstFiltres.reaction = [this] { lstFiltres_Click(); };
   chkSon.reaction = [this] { chkSon_Click(); };
   for (int i = 0; i < 2; ++i) optCouleur[i].reaction = [this, i] { optCouleur_Click(i); };
-  for (ControleDialogue* simple : {&cboTemps, &lstTaille, &chkInfos, &chkNomFichier})
+  for (ControleDialogue* simple : {&cboTemps, &lstTaille, &chkInfos, &chkNomFichier, &chkAleatoire})
     simple->reaction = [this] { marquer_modifie(); };
 
   cmdParcourir.reaction = [this] { cmdParcourir_Click(); };

@@ -51,7 +51,7 @@ class frmOptions {
 
   // The dialog's controls, in layout order; the labels that never change
   // are the window's alone.
-  ControleDialogue txtDossier, cmdParcourir, lstFiltres, cboTemps;
+  ControleDialogue chkSousDossiers, txtDossier, cmdParcourir, chkAleatoire, lstFiltres, cboTemps;
   ControleDialogue optCouleur[2];
   ControleDialogue lblCouleur, lstTaille, chkNomFichier, chkInfos, chkSon;
   ControleDialogue cmdOuvrirSon, cmdJouer, cmdStopSon, cmdPixavue, cmdEnregistrer, cmdFermer, cmdAide, lblAide,
@@ -63,9 +63,10 @@ class frmOptions {
   template <typename F>
   void pour_chaque_controle(F&& f) {
     for (ControleDialogue* c :
-         {&txtDossier, &cmdParcourir,   &lstFiltres, &cboTemps, &optCouleur[0], &optCouleur[1], &lblCouleur,
-          &lstTaille,  &chkNomFichier,  &chkInfos,   &chkSon,   &cmdOuvrirSon,  &cmdJouer,      &cmdStopSon,
-          &cmdPixavue, &cmdEnregistrer, &cmdFermer,  &cmdAide,  &lblAide,       &Picture1})
+         {&chkSousDossiers, &txtDossier,    &cmdParcourir, &chkAleatoire, &lstFiltres,    &cboTemps,
+          &optCouleur[0],   &optCouleur[1], &lblCouleur,   &lstTaille,    &chkNomFichier, &chkInfos,
+          &chkSon,          &cmdOuvrirSon,  &cmdJouer,     &cmdStopSon,   &cmdPixavue,    &cmdEnregistrer,
+          &cmdFermer,       &cmdAide,       &lblAide,      &Picture1})
       f(*c);
   }
 
@@ -88,6 +89,7 @@ class frmOptions {
  private:
   // Reactions to a change of value, from the user or from code.
   void txtDossier_Change();
+  void chkSousDossiers_Click();
   void File1_Verifier();
   void lstFiltres_Click();
   void chkSon_Click();

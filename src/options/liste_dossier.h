@@ -20,15 +20,20 @@ class ListeDossier {
   void set_Path(const std::wstring& chemin);
   const std::wstring& Pattern() const { return liste_.Pattern; }
   void set_Pattern(const std::wstring& motif);
+  // The folder's whole tree counts, up to its first file of the pattern.
+  bool SousDossiers() const { return liste_.SousDossiers; }
+  void set_SousDossiers(bool sous_dossiers);
   // Reads the folder again.
-  void Refresh() { liste_.Refresh(fichiers_); }
-  int ListCount() const { return liste_.ListCount(); }
+  void Refresh();
+  // With the tree, 1 as soon as one file is found.
+  int ListCount() const { return compte_; }
 
   std::function<void()> PathChange, PatternChange;
 
  private:
   Fichiers& fichiers_;
   ListeFichiers liste_;
+  int compte_ = 0;
 };
 
 }  // namespace pixavue

@@ -20,9 +20,9 @@ TEST(ChargementOptions, StoredValuesAndTheirEdges) {
   } cas[] = {
       {{},
        L"",
-       L"txtDossier=C:\\windows lstFiltres=0 cboTemps=4 optCouleur0=1 optCouleur1=0 -lblCouleur=0 lstTaille=1 "
-       L"chkNomFichier=1 chkInfos=1 chkSon=0 -cmdJouer -cmdStopSon -cmdPixavue -cmdEnregistrer File1=C:\\windows/2 "
-       L"son="},
+       L"chkSousDossiers=0 txtDossier=C:\\windows chkAleatoire=0 lstFiltres=0 cboTemps=4 optCouleur0=1 "
+       L"optCouleur1=0 -lblCouleur=0 lstTaille=1 chkNomFichier=1 chkInfos=1 chkSon=0 -cmdJouer -cmdStopSon "
+       L"-cmdPixavue -cmdEnregistrer File1=C:\\windows/2 son="},
       {{{L"secondes", L"59"}}, L"cboTemps", L"cboTemps=59"},
       {{{L"secondes", L"60"}}, L"cboTemps", L"cboTemps=-1 " + kNonValide},
       {{{L"secondes", L"4.5"}}, L"cboTemps", L"cboTemps=4"},  // halves to even
@@ -39,6 +39,9 @@ TEST(ChargementOptions, StoredValuesAndTheirEdges) {
        L"txtDossier File1",
        L"txtDossier=D:\\parti File1=C:\\courant/0 [! Pixavue-SCR: Chemin d'accès introuvable.] " + kAucunFichier},
       {{{L"type fichier", L"3"}}, L"File1", L"File1=C:\\windows/0 " + kAucunFichier},
+      // On only when they read as 1, as the run reads them.
+      {{{L"sous dossiers", L"1"}, {L"ordre aleatoire", L"2"}}, L"chkSousDossiers chkAleatoire",
+       L"chkSousDossiers=1 chkAleatoire=0"},
   };
   for (const auto& [reglages, montres, etat] : cas) {
     BancOptions banc;
@@ -129,6 +132,29 @@ TEST_F(Reactions, TheFolderTypedOrBrowsedAndTheTypeSayWhetherThereIsAnythingToSa
            L"txtDossier=D:\\ cmdEnregistrer " + kAucunFichier},
           {[&] { banc.dialogues.dossier = L"D:\\photos", o->cmdParcourir_Click(); },
            L"txtDossier=D:\\photos\\ cmdEnregistrer " + kAucunFichier}});
+}
+
+// Ticked, the tree box makes the check count the sub-folders' pictures too,
+// up to the first it finds; ticking or unticking runs the check again. Both
+// boxes are saved after the eight other keys.
+TEST_F(Reactions, TheTreeBoxMakesTheCheckCountTheSubFoldersUpToTheFirstPicture) {
+  banc.fichiers.dossiers.insert({{L"D:\\arbre", {}}, {L"D:\\arbre\\a", {L"1.jpg"}}, {L"D:\\arbre\\b", {L"2.jpg"}}});
+  std::vector<std::wstring> lus;
+  banc.fichiers.avant_lecture = [&](const std::wstring& dossier) { lus.push_back(dossier); };
+  o->txtDossier.par_l_utilisateur_Text(L"D:\\arbre");
+  lus.clear();
+  etapes(L"chkSousDossiers cmdEnregistrer",
+         {{[] {}, L"chkSousDossiers=0 -cmdEnregistrer " + kAucunFichier},
+          {[&] { banc.fenetre.boites.clear(), o->chkSousDossiers.set_Value(1); }, L"chkSousDossiers=1 cmdEnregistrer"},
+          {[&] { o->chkSousDossiers.set_Value(0); }, L"chkSousDossiers=0 -cmdEnregistrer " + kAucunFichier}});
+  EXPECT_EQ(lus, (std::vector<std::wstring>{L"D:\\arbre", L"D:\\arbre\\a", L"D:\\arbre"}));
+  o->chkSousDossiers.set_Value(1);
+  o->chkAleatoire.set_Value(1);
+  banc.magasin.ecritures.clear();
+  o->cmdEnregistrer_Click();
+  EXPECT_EQ(std::vector(banc.magasin.ecritures.end() - 3, banc.magasin.ecritures.end()),
+            (std::vector<std::pair<std::wstring, std::wstring>>{
+                {L"son", L""}, {L"sous dossiers", L"1"}, {L"ordre aleatoire", L"1"}}));
 }
 
 TEST_F(Reactions, TheSoundButtonsMoveBetweenOffNoFileReadyAndPlaying) {

@@ -66,6 +66,7 @@ struct DialogueReel : ::testing::Test {
                            {L"type fichier", L"4"},
                            {L"taille", L"2"},
                            {L"informations", L"0"},
+                           {L"ordre aleatoire", L"1"},
                            {L"dossier demarrage", test::echantillon(L"")},
                            {L"son", test::chemin_wine(PIXAVUE_SONS, L"deux-tons.wav")}});
     options = std::make_unique<frmOptions>(
@@ -127,15 +128,17 @@ struct DialogueReel : ::testing::Test {
 };
 
 TEST_F(DialogueReel, TheControlsShowTheSettingsClicksAndEnterSaveWhatTheyShowAndEscEndsTheProgram) {
-  EXPECT_EQ(etat(), L"txtDossier=" + test::echantillon(L"") +
-                        L" lstFiltres=4 cboTemps= 10 optCouleur0=0 optCouleur1=1 lstTaille=2 chkNomFichier=2 "
-                        L"chkInfos=0 chkSon=1 -cmdStopSon -cmdEnregistrer");
+  EXPECT_EQ(etat(), L"chkSousDossiers=0 txtDossier=" + test::echantillon(L"") +
+                        L" chkAleatoire=1 lstFiltres=4 cboTemps= 10 optCouleur0=0 optCouleur1=1 lstTaille=2 "
+                        L"chkNomFichier=2 chkInfos=0 chkSon=1 -cmdStopSon -cmdEnregistrer");
   HDC dc = GetDC(c(L"lblCouleur"));
   EXPECT_EQ(GetPixel(dc, 4, 4), RGB(255, 0, 0));  // red, as the swatch paints it
   ReleaseDC(c(L"lblCouleur"), dc);
 
   SetWindowTextW(c(L"txtDossier"), L"");  // an empty folder text is saved as it is
   cliquer(c(L"chkInfos"));
+  cliquer(c(L"chkSousDossiers"));
+  cliquer(c(L"chkAleatoire"));
   cliquer(c(L"chkNomFichier"));  // greyed, then cleared
   cliquer_element(c(L"lstTaille"), 0);
   cliquer_element(c(L"lstFiltres"), 3);  // GIFs: the samples have one
@@ -145,17 +148,17 @@ TEST_F(DialogueReel, TheControlsShowTheSettingsClicksAndEnterSaveWhatTheyShowAnd
   SendMessageW(fenetre.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c(L"cboTemps")), CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(c(L"cboTemps")));
   EXPECT_EQ(etat(),
-            L"txtDossier= lstFiltres=3 cboTemps= 15 optCouleur0=1 optCouleur1=0 -lblCouleur lstTaille=0 "
-            L"chkNomFichier=0 chkInfos=1 chkSon=0 -cmdOuvrirSon -cmdJouer -cmdStopSon");
+            L"chkSousDossiers=1 txtDossier= chkAleatoire=0 lstFiltres=3 cboTemps= 15 optCouleur0=1 optCouleur1=0 "
+            L"-lblCouleur lstTaille=0 chkNomFichier=0 chkInfos=1 chkSon=0 -cmdOuvrirSon -cmdJouer -cmdStopSon");
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\PixavueSCR");  // every setting must be written again
   cliquer(c(L"cmdEnregistrer"));
   std::wstring stockes;
   for (const wchar_t* cle : {L"dossier demarrage", L"informations", L"secondes", L"type fichier", L"couleur fond",
-                             L"chemin fichier", L"taille", L"son"})
+                             L"chemin fichier", L"taille", L"son", L"sous dossiers", L"ordre aleatoire"})
     stockes += std::wstring(cle) + L"=" + test::lire_reglage(cle) + L" ";
   EXPECT_EQ(stockes,
             L"dossier demarrage= informations=1 secondes=14 type fichier=3 couleur fond= chemin fichier=0 "
-            L"taille=0 son= ");
+            L"taille=0 son= sous dossiers=1 ordre aleatoire=0 ");
 
   // Enter is the save button; Esc closes without saving, lets the player go
   // and ends the program.
