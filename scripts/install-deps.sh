@@ -18,6 +18,7 @@ paquets=(
   chromium                                  # the help page, checked in a real browser
   inkscape pstoedit                         # metafiles from writers other than Windows
   wixl msitools                             # the Windows Installer package, and reading it back
+  libfuse3-dev fuse3 pkg-config             # a folder that answers late, for the listing's tests
 )
 
 manquants=()

@@ -175,7 +175,7 @@ TEST_F(BoutEnBout, EveryKeyHoldingHostileTextStillRunsAndKeepsIt) {
   for (const std::wstring& valeur : {std::wstring(10'000, L'7'), std::wstring(L"-1"), controle}) {
     Reglages reglages;
     for (const wchar_t* cle : {L"dossier demarrage", L"secondes", L"chemin fichier", L"type fichier", L"couleur fond",
-                               L"informations", L"taille", L"son"})
+                               L"informations", L"taille", L"son", L"sous dossiers", L"ordre aleatoire"})
       reglages.emplace_back(cle, valeur);
     for (const wchar_t* argument : {L"/s", L"/c"}) courir(argument, fermeture, reglages);
   }
