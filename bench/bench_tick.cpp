@@ -12,6 +12,10 @@
 //   bench_tick.exe first FOLDER
 // the first tick of a run over a folder holding the one picture, prepared
 // during the start-up; prints: first milliseconds-median -
+//   bench_tick.exe shuffled FOLDER
+// the shuffle on, over a folder of several pictures: the first tick, then
+// every tick of two rounds, each with its picture prepared; prints:
+// shuffled first-ms later-median-ms later-max-ms
 #include <windows.h>
 #include <ocidl.h>
 #include <olectl.h>
@@ -24,6 +28,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -149,17 +154,23 @@ struct EcranDuBanc : Ecran, Fenetre, Minuterie {
   void plein_ecran() override {}
   bool premier_plan() override { return true; }
   std::int32_t poignee_picture1() override { return 0; }
+  void retirer() override {}
+  void reveiller() override { liste_entiere = true; }
+  std::atomic<bool> liste_entiere{false};
   void activer(bool) override {}
   bool fixer_intervalle(double) override { return true; }
 };
 
 // Everything is made afresh: a worker kept from the run before would hold the
-// picture that run's tick prepared for its next.
-double premier_tick(const std::wstring& dossier) {
+// picture that run's tick prepared for its next. Each tick's milliseconds,
+// its picture prepared ahead as an interval leaves it time to be; nothing
+// when one failed.
+std::vector<double> ticks_d_un_run(const std::wstring& dossier, bool melange, int ticks) {
   win32::ImagesWin32 ici(96);
   ImagesAnticipees anticipees = avec_travailleur(ici);
   Reglages reglages;
-  reglages.valeurs = {{L"dossier demarrage", dossier}, {L"taille", L"1"}, {L"son", L""}};
+  reglages.valeurs = {
+      {L"dossier demarrage", dossier}, {L"taille", L"1"}, {L"son", L""}, {L"ordre aleatoire", melange ? L"1" : L"0"}};
   PleinEcran processus;
   EcranDuBanc ecran_du_banc;
   win32::FichiersWin32 fichiers;
@@ -168,12 +179,18 @@ double premier_tick(const std::wstring& dossier) {
   frmVeille veille({reglages, processus, ecran_du_banc, fichiers, ecran_du_banc, ecran_du_banc, anticipees, media, son},
                    96);
   veille.Form_Load();
-  anticipees.attendre();
-  const auto debut = std::chrono::steady_clock::now();
-  veille.Timer1_Timer();
-  const Controle& montree = veille.Image1[1];
-  if (!montree.Visible || !montree.Picture || !montrer(*montree.Picture, en_pixels(montree))) return -1;
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();
+  while (!ecran_du_banc.liste_entiere) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  veille.Listage_Termine();
+  std::vector<double> durees;
+  for (int i = 0; i < ticks; ++i) {
+    anticipees.attendre();
+    const auto debut = std::chrono::steady_clock::now();
+    veille.Timer1_Timer();
+    const Controle& montree = veille.Image1[1];
+    if (!montree.Visible || !montree.Picture || !montrer(*montree.Picture, en_pixels(montree))) return {};
+    durees.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count());
+  }
+  return durees;
 }
 
 bool ole(const std::wstring& chemin) {
@@ -208,10 +225,25 @@ int wmain(int argc, wchar_t** argv) {
     win32::InitialisationCom com;
     ecran();
     std::vector<double> durees;
-    for (int i = 0; i < kRepetitions; ++i) durees.push_back(premier_tick(chemin));
+    for (int i = 0; i < kRepetitions; ++i) {
+      const auto ticks = ticks_d_un_run(chemin, false, 1);
+      if (ticks.empty()) return std::printf("first failed\n"), 1;
+      durees.push_back(ticks[0]);
+    }
     std::sort(durees.begin(), durees.end());
-    if (durees.front() < 0) return std::printf("first failed\n"), 1;
     std::printf("first %.1f -\n", durees[kRepetitions / 2]);
+    return 0;
+  }
+  if (mode == L"shuffled") {  // FILE is a folder of several pictures
+    win32::InitialisationCom com;
+    ecran();
+    const int pictures = static_cast<int>(std::distance(std::filesystem::directory_iterator(chemin), {}));
+    std::vector<double> durees = ticks_d_un_run(chemin, true, 1 + 2 * pictures);
+    if (durees.empty()) return std::printf("shuffled failed\n"), 1;
+    const double premier = durees.front();
+    durees.erase(durees.begin());
+    std::sort(durees.begin(), durees.end());
+    std::printf("shuffled %.1f %.1f %.1f\n", premier, durees[durees.size() / 2], durees.back());
     return 0;
   }
   const bool chemin_tick = mode == L"tick" || mode == L"ahead" || mode == L"wic";
