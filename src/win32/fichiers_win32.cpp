@@ -4,6 +4,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cwchar>
+#include <vector>
 
 #include "win32/chemin_long.h"
 #include "win32/poignees.h"
@@ -20,45 +23,70 @@ std::wstring FichiersWin32::dossier_windows() {
   return dossier;
 }
 
-namespace {
-
-// Volume and file index, read from a handle on the folder itself: a link
-// or a junction leads to its target's.
-std::optional<IdentiteDossier> identite(const std::wstring& chemin) {
-  PoigneeFichier dossier(CreateFileW(chemin.c_str(), FILE_READ_ATTRIBUTES,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  BY_HANDLE_FILE_INFORMATION infos;
-  if (!dossier || !GetFileInformationByHandle(dossier.get(), &infos)) return std::nullopt;
-  return IdentiteDossier{infos.dwVolumeSerialNumber, std::uint64_t{infos.nFileIndexHigh} << 32 | infos.nFileIndexLow};
-}
-
-}  // namespace
-
+// One handle on the folder gives its entries, read in large blocks (one call
+// for many entries, where a search returns them one by one), and its
+// identity: its file index is that of its "." entry, and its volume's serial
+// number is asked once a volume. Asking it of every folder's handle costs
+// Wine a round trip to its mount manager each time.
 std::optional<ContenuDossier> FichiersWin32::lire_dossier(std::wstring_view dossier) {
   if (dossier.empty()) return std::nullopt;
-  std::wstring chemin = chemin_long(dossier);
-  DWORD attributs = GetFileAttributesW(chemin.c_str());
-  if (attributs == INVALID_FILE_ATTRIBUTES || !(attributs & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
-  ContenuDossier contenu{identite(chemin), {}};
-  if (chemin.back() != L'\\' && chemin.back() != L'/') chemin += L'\\';
-  chemin += L'*';
-
-  WIN32_FIND_DATAW trouve;
-  PoigneeRecherche recherche(FindFirstFileExW(chemin.c_str(), FindExInfoBasic, &trouve, FindExSearchNameMatch, nullptr,
-                                              FIND_FIRST_EX_LARGE_FETCH));
-  if (!recherche) {
-    // An empty drive root has not even "." to list.
-    if (GetLastError() == ERROR_FILE_NOT_FOUND) return contenu;
+  const std::wstring chemin = chemin_long(dossier);
+  PoigneeFichier poignee(CreateFileW(chemin.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  FILE_BASIC_INFO base;
+  if (!poignee || !GetFileInformationByHandleEx(poignee.get(), FileBasicInfo, &base, sizeof base) ||
+      !(base.FileAttributes & FILE_ATTRIBUTE_DIRECTORY))
     return std::nullopt;
+
+  ContenuDossier contenu;
+  std::uint64_t index = 0;
+  std::vector<std::uint64_t> tampon(8192);  // 64 KB, aligned as the entries want
+  constexpr DWORD kExclus = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  for (auto classe = FileIdBothDirectoryRestartInfo; GetFileInformationByHandleEx(
+           poignee.get(), classe, tampon.data(), static_cast<DWORD>(tampon.size() * sizeof tampon[0]));
+       classe = FileIdBothDirectoryInfo) {
+    for (auto* octets = reinterpret_cast<const std::uint8_t*>(tampon.data());;) {
+      const auto* entree = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(octets);
+      const std::wstring_view nom(entree->FileName, entree->FileNameLength / sizeof(wchar_t));
+      if (nom == L".")
+        index = static_cast<std::uint64_t>(entree->FileId.QuadPart);
+      else if (nom != L"..")
+        contenu.entrees.push_back({std::wstring(nom), (entree->FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                                   (entree->FileAttributes & kExclus) != 0});
+      if (entree->NextEntryOffset == 0) break;
+      octets += entree->NextEntryOffset;
+    }
   }
-  do {
-    const std::wstring_view nom = trouve.cFileName;
-    if (nom == L"." || nom == L"..") continue;
-    contenu.entrees.push_back({std::wstring(nom), (trouve.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                               (trouve.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0});
-  } while (FindNextFileW(recherche.get(), &trouve));
+  // The end of the entries, or none at all, as on an empty drive's root; a
+  // folder whose reading fails half way can't be read.
+  const DWORD fin = GetLastError();
+  if (fin != ERROR_NO_MORE_FILES && fin != ERROR_FILE_NOT_FOUND) return std::nullopt;
+
+  BY_HANDLE_FILE_INFORMATION infos;
+  if (index == 0 && GetFileInformationByHandle(poignee.get(), &infos))  // a file system without "."
+    index = std::uint64_t{infos.nFileIndexHigh} << 32 | infos.nFileIndexLow;
+  // A junction, a link or a mount point lies on its target's volume.
+  std::wstring final(chemin);
+  if (base.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+    final.resize(32768);
+    final.resize(GetFinalPathNameByHandleW(poignee.get(), final.data(), static_cast<DWORD>(final.size()), 0));
+  }
+  if (auto volume = numero_de_volume(final); volume && index) contenu.identite = IdentiteDossier{*volume, index};
   return contenu;
+}
+
+std::optional<std::uint64_t> FichiersWin32::numero_de_volume(const std::wstring& chemin) {
+  std::wstring racine(1024, L'\0');
+  if (chemin.empty() || !GetVolumePathNameW(chemin.c_str(), racine.data(), static_cast<DWORD>(racine.size())))
+    return std::nullopt;
+  racine.resize(std::wcslen(racine.c_str()));
+  std::lock_guard<std::mutex> verrou(mutex_);
+  auto connu = volumes_.find(racine);
+  if (connu != volumes_.end()) return connu->second;
+  DWORD numero = 0;
+  if (!GetVolumeInformationW(racine.c_str(), nullptr, 0, &numero, nullptr, nullptr, nullptr, 0)) return std::nullopt;
+  return volumes_[racine] = numero;
 }
 
 std::string FichiersWin32::cle_de_tri(std::wstring_view nom) {

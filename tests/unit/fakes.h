@@ -2,15 +2,15 @@
 #pragma once
 
 #include <algorithm>
-#include <condition_variable>
+#include <atomic>
 #include <functional>
 #include <iterator>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -145,18 +145,8 @@ struct FausseFenetre : Fenetre, Minuterie {
   std::int32_t poignee_picture1() override { return 0x2A0; }
   void retirer() override { retiree = true; }
   // The listing's word, from its thread; the tests wait for it.
-  void reveiller() override {
-    std::lock_guard<std::mutex> verrou(mutex);
-    ++reveils;
-    signal.notify_all();
-  }
-  void attendre_reveil() {
-    std::unique_lock<std::mutex> verrou(mutex);
-    signal.wait(verrou, [this] { return reveils > 0; });
-  }
-  std::mutex mutex;
-  std::condition_variable signal;
-  int reveils = 0;
+  void reveiller() override { liste_entiere = true; }
+  std::atomic<bool> liste_entiere{false};
   void activer(bool a) override {
     if (!a) ++arrets;
     active = a;
@@ -219,7 +209,7 @@ struct Banc : BancCommun {
     auto fenetre_veille = std::make_unique<frmVeille>(services(), 96);
     suite = fenetre_veille->Form_Load();
     if (fenetre.maximisee && attendre_liste) {
-      fenetre.attendre_reveil();
+      while (!fenetre.liste_entiere) std::this_thread::yield();
       fenetre_veille->Listage_Termine();
     }
     return fenetre_veille;

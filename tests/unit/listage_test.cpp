@@ -2,8 +2,7 @@
 // on a file system that doesn't answer.
 #include <gtest/gtest.h>
 
-#include <condition_variable>
-#include <mutex>
+#include <semaphore>
 
 #include "fakes.h"
 #include "layouts/frmVeille.h"
@@ -17,31 +16,21 @@ namespace {
 TEST(Listage, TicksBeforeTheListLeaveTheScreenAndInputEndsTheRunWithoutWaitingForIt) {
   test::Banc banc;
   banc.fichiers.dossiers = {{L"D:\\img", {L"a.jpg"}}, {L"D:\\img\\b", {L"b.jpg"}}};
-  std::mutex mutex;
-  std::condition_variable signal;
-  bool repond = false;
+  std::binary_semaphore lit{0}, repond{0};
   std::vector<std::wstring> lus;
   banc.fichiers.avant_lecture = [&](const std::wstring& dossier) {
-    std::unique_lock<std::mutex> verrou(mutex);
     lus.push_back(dossier);
-    signal.notify_all();
-    signal.wait(verrou, [&] { return repond; });
+    lit.release();
+    repond.acquire();
   };
   auto f = banc.demarrer(L"/s", {{L"dossier demarrage", L"D:\\img"}, {L"sous dossiers", L"1"}}, false);
-  {
-    std::unique_lock<std::mutex> verrou(mutex);
-    signal.wait(verrou, [&] { return !lus.empty(); });  // the listing is under way
-  }
+  lit.acquire();  // the listing is under way
   for (int i = 0; i < 25; ++i) f->Timer1_Timer();
   EXPECT_TRUE(f->txtInfos.Visible && f->txtInfos.Caption == kTextePreparation && !f->Image1[1].Picture);
   EXPECT_TRUE(banc.images.chargees.empty() && banc.images.anticipees.empty() && banc.processus.terminaisons == 0);
   for (int i = 0; i < 6; ++i) f->Form_MouseMove();
   EXPECT_TRUE(banc.fenetre.retiree && banc.processus.terminaisons == 1);
-  {
-    std::lock_guard<std::mutex> verrou(mutex);
-    repond = true;
-  }
-  signal.notify_all();
+  repond.release();
   f.reset();
   EXPECT_EQ(lus, std::vector<std::wstring>{L"D:\\img"});
 }
