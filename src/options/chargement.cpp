@@ -62,7 +62,8 @@ void frmOptions::Form_Load() {
         chkNomFichier.set_Value(nombre16(parametres_.lire(cle::chemin_fichier)));
       },
       [&] {
-        for (const TypeImage& type : kTypesImages) lstFiltres.AddItem(std::wstring(type.libelle));
+        motif_systeme_ = motif_du_systeme(s_.codecs.extensions());
+        for (std::size_t i = 0; i < kTypesImages.size(); ++i) lstFiltres.AddItem(libelle_du_type(i, motif_systeme_));
       },
       [&] {
         parametres_.ecrire_si_vide(cle::type_fichier, L"0");

@@ -44,8 +44,7 @@ void frmOptions::File1_Verifier() {
 
 void frmOptions::lstFiltres_Click() {
   const int index = lstFiltres.ListIndex();
-  if (index >= 0 && index < static_cast<int>(kTypesImages.size()))
-    File1.set_Pattern(std::wstring(kTypesImages[static_cast<std::size_t>(index)].motif));
+  if (auto motif = motif_du_type(index, motif_systeme_)) File1.set_Pattern(*motif);
   File1.Refresh();
 }
 

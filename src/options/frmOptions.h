@@ -10,6 +10,7 @@
 #include "layouts/frmOptions.h"
 #include "options/controles.h"
 #include "options/liste_dossier.h"
+#include "platform/codecs.h"
 #include "platform/dialogue.h"
 #include "platform/dialogues_systeme.h"
 #include "platform/ecran.h"
@@ -34,6 +35,7 @@ class frmOptions {
     DialoguesSysteme& dialogues;
     MoteurMedia& media;
     SonPartage& son;
+    CodecsSysteme& codecs;
   };
 
   explicit frmOptions(Services services);
@@ -101,6 +103,7 @@ class frmOptions {
 
   Services s_;
   Parametres parametres_;
+  std::wstring motif_systeme_;  // the system's pictures', asked at load
   // The stored sound when the load found no audio output: saved back as it was.
   std::optional<std::wstring> son_sans_sortie_audio_;
 };

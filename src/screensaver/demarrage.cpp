@@ -79,13 +79,15 @@ void frmVeille::preparer_plein_ecran() {
   plein_ecran_ = true;
   couvrir_les_autres_moniteurs();
 
-  if (auto motif = motif_du_type(lire_nombre(parametres_.lire(cle::type_fichier))))
-    ListeFichiers.Pattern = std::wstring(*motif);
   ListeFichiers.Path = parametres_.lire(cle::dossier_demarrage);
   ListeFichiers.SousDossiers = parametres_.choix(cle::sous_dossiers);
   OrdreAleatoire = parametres_.choix(cle::ordre_aleatoire);
   // Listed meanwhile: the window shows and takes input at once.
-  listage_ = std::make_unique<ListageEnFond>(s_.fichiers, ListeFichiers, [this] { s_.fenetre.reveiller(); });
+  const double type = lire_nombre(parametres_.lire(cle::type_fichier));
+  listage_ = std::make_unique<ListageEnFond>(
+      s_.fichiers, ListeFichiers,
+      [this, type] { return motif_du_type(type, motif_du_systeme(s_.codecs.extensions())); },
+      [this] { s_.fenetre.reveiller(); });
   IndexImage = 0;
   NombreImages = 0;
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/codecs.h"
 #include "platform/ecran.h"
 #include "platform/fenetre.h"
 #include "platform/fichiers.h"
@@ -40,6 +41,7 @@ class frmVeille : public Diaporama {
     Images& images;
     MoteurMedia& media;
     SonPartage& son;
+    CodecsSysteme& codecs;
   };
 
   // Lays the controls out at the screen's dots per inch.

@@ -5,8 +5,9 @@
 
 namespace pixavue {
 
-ListageEnFond::ListageEnFond(Fichiers& fichiers, ListeFichiers demande, std::function<void()> fin)
-    : fil_([this, &fichiers, demande = std::move(demande), fin = std::move(fin)]() mutable {
+ListageEnFond::ListageEnFond(Fichiers& fichiers, ListeFichiers demande, Motif motif, std::function<void()> fin)
+    : fil_([this, &fichiers, demande = std::move(demande), motif = std::move(motif), fin = std::move(fin)]() mutable {
+        if (auto choisi = motif()) demande.Pattern = std::move(*choisi);
         demande.Refresh(fichiers, &abandon_);
         if (abandon_) return;
         {

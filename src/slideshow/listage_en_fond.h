@@ -16,10 +16,13 @@ namespace pixavue {
 
 class ListageEnFond {
  public:
-  // Lists `demande`'s folder (its pattern, its tree or not). `fin` is called
-  // on the worker once the list is whole, to wake the window's thread;
+  // Lists `demande`'s folder (its tree or not), with the pattern `motif`
+  // gives on the worker, or the list's own when it gives none: asking the
+  // system which pictures it decodes takes a while too. `fin` is called on
+  // the worker once the list is whole, to wake the window's thread;
   // `fichiers` outlives the listing.
-  ListageEnFond(Fichiers& fichiers, ListeFichiers demande, std::function<void()> fin);
+  using Motif = std::function<std::optional<std::wstring>()>;
+  ListageEnFond(Fichiers& fichiers, ListeFichiers demande, Motif motif, std::function<void()> fin);
   // Waits for the worker. A run never comes here: it ends its process,
   // whatever the listing is doing, after abandonner().
   ~ListageEnFond();

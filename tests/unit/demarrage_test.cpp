@@ -71,9 +71,10 @@ TEST(Demarrage, FirstRunWritesTheSevenDefaultsAndASecondCopyNothing) {
 // 1,000 ms. The list holds the folder's files of the type, sorted without
 // regard to case, names the system holds equal ("A.bmp", "a.BMP") in one
 // order whatever order the folder gave; a folder that can't be read gives
-// none, rather than the working folder's.
+// none, rather than the working folder's. The system's decoders add theirs
+// beyond the program's own types.
 TEST(Demarrage, IntervalComesFromSecondesAndTheListFromTypeFichierAndTheFolder) {
-  const std::wstring images = L"A.bmp a.BMP a.ico B.cur b.JPG c.jpeg d.dib e.PNG", tout = images + L" notes.txt";
+  const std::wstring images = L"A.bmp a.BMP a.ico B.cur b.JPG c.jpeg d.dib e.PNG f.TIF", tout = images + L" notes.txt";
   // clang-format off
   const std::tuple<const wchar_t*, const wchar_t*, std::wstring> cas[] = {
       {L"secondes", L"0", L"1000"},    {L"secondes", L"59", L"60000"},  {L"secondes", L"4", L"5000"},
@@ -82,13 +83,14 @@ TEST(Demarrage, IntervalComesFromSecondesAndTheListFromTypeFichierAndTheFolder) 
       {L"secondes", L"64.5", L"65500"},
       {L"type fichier", L"0", images}, {L"type fichier", L"x", images}, {L"type fichier", L"2", L"d.dib"},
       {L"type fichier", L"4", L"b.JPG c.jpeg"}, {L"type fichier", L"9", L"e.PNG"},
-      {L"type fichier", L"10", tout}, {L"type fichier", L"-1", tout},
+      {L"type fichier", L"10", L"f.TIF"}, {L"type fichier", L"11", tout}, {L"type fichier", L"-1", tout},
       {L"type fichier", L"1.5", tout}, {L"dossier demarrage", L"D:\\parti", L""}};
   // clang-format on
   for (const auto& [cle, valeur, attendu] : cas) {
     Banc banc;
     banc.fichiers.dossiers[L"D:\\img"] = {L"b.JPG", L"notes.txt", L"a.BMP", L"c.jpeg", L"a.ico",
-                                          L"B.cur", L"A.bmp",     L"d.dib", L"e.PNG"};
+                                          L"B.cur", L"A.bmp",     L"d.dib", L"e.PNG",  L"f.TIF"};
+    banc.codecs.noms = {L".JPG", L".tif", L".Tif"};
     banc.fichiers.dossiers[L""] = {L"kernel32.bmp"};  // what a fallback on the working folder would list
     auto f = banc.demarrer(L"/s", {{L"dossier demarrage", L"D:\\img"}, {cle, valeur}});
     std::wostringstream liste;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "faux_media.h"
+#include "platform/codecs.h"
 #include "platform/ecran.h"
 #include "platform/fenetre.h"
 #include "platform/fichiers.h"
@@ -180,9 +181,19 @@ struct FaussesImages : Images {
   void anticiper(std::wstring_view chemin, std::optional<Cadre> cadre) override {
     anticipees.emplace_back(chemin, cadre);
   }
+  std::set<std::wstring> en_cours_ailleurs;  // being decoded where the tick must not wait
+  bool en_cours(std::wstring_view chemin, std::optional<Cadre>) override {
+    return en_cours_ailleurs.count(std::wstring(chemin)) > 0;
+  }
 };
 
 using Reglages = std::initializer_list<std::pair<const wchar_t*, const wchar_t*>>;  // key, text
+
+// Extensions as the system's decoders would give them.
+struct FauxCodecs : CodecsSysteme {
+  std::vector<std::wstring> noms;
+  std::vector<std::wstring> extensions() override { return noms; }
+};
 
 // What both windows need, faked.
 struct BancCommun {
@@ -192,6 +203,7 @@ struct BancCommun {
   FauxFichiers fichiers;
   FauxMoteurMedia media;
   SonPartage son;
+  FauxCodecs codecs;
 };
 
 // Everything a screensaver window needs, faked, with a way to build one.
@@ -199,7 +211,9 @@ struct Banc : BancCommun {
   FausseFenetre fenetre;
   FaussesImages images;
   SuiteDemarrage suite{};  // what the last start left the program to do
-  frmVeille::Services services() { return {magasin, processus, ecran, fichiers, fenetre, fenetre, images, media, son}; }
+  frmVeille::Services services() {
+    return {magasin, processus, ecran, fichiers, fenetre, fenetre, images, media, son, codecs};
+  }
 
   // A window started with that command line over these settings; a
   // full-screen one with its list taken once whole, unless told not to wait.

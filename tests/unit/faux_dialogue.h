@@ -68,7 +68,7 @@ struct BancOptions : BancCommun {
   frmOptions& charger(std::initializer_list<std::pair<const wchar_t*, const wchar_t*>> reglages = {}) {
     for (auto [cle, valeur] : reglages) magasin.poser(cle, valeur);
     options = std::make_unique<frmOptions>(
-        frmOptions::Services{magasin, processus, ecran, fichiers, fenetre, dialogues, media, son});
+        frmOptions::Services{magasin, processus, ecran, fichiers, fenetre, dialogues, media, son, codecs});
     options->Form_Load();
     return *options;
   }

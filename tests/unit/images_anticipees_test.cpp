@@ -108,5 +108,23 @@ TEST_F(Anticipation, ARunThatEndsMakesTheDecodeUnderWayGiveUp) {
   EXPECT_TRUE(vu);
 }
 
+// A file decoded away from the process ("x") is decoded by the worker only:
+// the tick is told to wait while it is under way, then takes it; once taken,
+// or for another box, it is never decoded on the tick's thread.
+TEST_F(Anticipation, AFileDecodedAwayIsWaitedForAndNeverDecodedOnTheTicksThread) {
+  decodeur.tailles[L"x"] = {10, 10};
+  fichiers[L"x"] = {10, 1};
+  ImagesAnticipees a_part{decodeur, [this](const std::atomic<bool>&) { return std::make_unique<Relais>(decodeur); },
+                          [this](std::wstring_view c) { return std::optional(fichiers.at(std::wstring(c))); },
+                          [](std::wstring_view c) { return c == L"x"; }};
+  EXPECT_FALSE(a_part.en_cours(L"a", cadre));
+  EXPECT_TRUE(a_part.en_cours(L"x", cadre));  // asked of the worker now
+  a_part.attendre();
+  EXPECT_FALSE(a_part.en_cours(L"x", cadre));
+  EXPECT_NE(a_part.charger(L"x", cadre), nullptr);
+  EXPECT_EQ(a_part.charger(L"x", cadre), nullptr);  // taken: nothing decodes it here
+  EXPECT_EQ(decodeur.chargees, std::vector<std::wstring>{L"x"});
+}
+
 }  // namespace
 }  // namespace pixavue

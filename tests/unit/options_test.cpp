@@ -26,7 +26,7 @@ TEST(ChargementOptions, StoredValuesAndTheirEdges) {
       {{{L"secondes", L"59"}}, L"cboTemps", L"cboTemps=59"},
       {{{L"secondes", L"60"}}, L"cboTemps", L"cboTemps=-1 " + kNonValide},
       {{{L"secondes", L"4.5"}}, L"cboTemps", L"cboTemps=4"},  // halves to even
-      {{{L"couleur fond", L"255"}, {L"type fichier", L"10"}},
+      {{{L"couleur fond", L"255"}, {L"type fichier", L"11"}},
        L"lstFiltres optCouleur0 lblCouleur cmdEnregistrer",
        L"lstFiltres=-1 optCouleur0=0 lblCouleur=255 -cmdEnregistrer " + kNonValide},
       // The swatch stays black, but the option and the swatch are already on;
@@ -40,7 +40,8 @@ TEST(ChargementOptions, StoredValuesAndTheirEdges) {
        L"txtDossier=D:\\parti File1=C:\\courant/0 [! Pixavue-SCR: Chemin d'accès introuvable.] " + kAucunFichier},
       {{{L"type fichier", L"3"}}, L"File1", L"File1=C:\\windows/0 " + kAucunFichier},
       // On only when they read as 1, as the run reads them.
-      {{{L"sous dossiers", L"1"}, {L"ordre aleatoire", L"2"}}, L"chkSousDossiers chkAleatoire",
+      {{{L"sous dossiers", L"1"}, {L"ordre aleatoire", L"2"}},
+       L"chkSousDossiers chkAleatoire",
        L"chkSousDossiers=1 chkAleatoire=0"},
   };
   for (const auto& [reglages, montres, etat] : cas) {
@@ -80,7 +81,7 @@ TEST(EnregistrementOptions, AFolderTextThatIsNoFolderOrNoTypeIsRefused) {
       {L"0", L"D:\\rien", pas_un_dossier + L"7"},
       {L"0", L"C:\\windows\\a.bmp", pas_un_dossier + L"16"},
       {L"0", L"C:\\win*", pas_un_dossier + L"7"},
-      {L"10", L"C:\\windows", L"cmdEnregistrer [i Type de fichier: Sélectionnez un type de fichier.] lstFiltres 2+0"}};
+      {L"11", L"C:\\windows", L"cmdEnregistrer [i Type de fichier: Sélectionnez un type de fichier.] lstFiltres 2+0"}};
   for (const auto& [type, texte, etat] : cas) {
     BancOptions banc;
     frmOptions& o = banc.charger({{L"type fichier", type}});
@@ -155,6 +156,20 @@ TEST_F(Reactions, TheTreeBoxMakesTheCheckCountTheSubFoldersUpToTheFirstPicture) 
   EXPECT_EQ(std::vector(banc.magasin.ecritures.end() - 3, banc.magasin.ecritures.end()),
             (std::vector<std::pair<std::wstring, std::wstring>>{
                 {L"son", L""}, {L"sous dossiers", L"1"}, {L"ordre aleatoire", L"1"}}));
+}
+
+// The last type lists what the system's decoders take beyond the program's
+// own types, each once, and names them, shortened when long.
+TEST(TypesOptions, TheSystemsTypeListsAndNamesTheExtensionsBeyondTheProgramsOwn) {
+  BancOptions banc;
+  banc.codecs.noms = {L".tif", L".TIFF", L".jpg", L".jfif", L".dds", L".tga", L".jxr",
+                      L".hdp", L".wdp",  L".rle", L".tif",  L"*.x",  L".",    L"ok"};
+  banc.fichiers.dossiers[L"C:\\windows"].push_back(L"scan.TIF");
+  frmOptions& o = banc.charger();
+  o.lstFiltres.set_ListIndex(10);
+  EXPECT_EQ(o.lstFiltres.elements().back() + L" " + banc.etat(L"File1"),
+            L"Autres formats reconnus par le système (*.tif;*.tiff;*.jfif;*.dds;*.tga;*.jxr;...) "
+            L"File1=C:\\windows/1");
 }
 
 TEST_F(Reactions, TheSoundButtonsMoveBetweenOffNoFileReadyAndPlaying) {

@@ -66,6 +66,20 @@ TEST_F(Tick, WalksTheListRoundAgainAndAFailedLoadKeepsThePreviousPicture) {
             (std::vector<Demande>{{a, ecran}, {b, ecran}, {c, ecran}, {d, ecran}, {a, ecran}, {b, ecran}}));
 }
 
+// A picture decoded away from the process: the ticks leave the screen as
+// it is until it is ready, then show it.
+TEST_F(Tick, APictureStillBeingDecodedElsewhereKeepsTheScreenAsItIs) {
+  banc.codecs.noms = {L".tif"};
+  demarrer(L"D:\\img", {{L"a.jpg", {100, 100}}, {L"b.tif", {200, 100}}});
+  banc.images.en_cours_ailleurs = {L"D:\\img\\b.tif"};
+  EXPECT_EQ(ticks(3),
+            L"D:\\img\\a.jpg 100x100 at 100x100; D:\\img\\a.jpg 100x100 at 100x100; "
+            L"D:\\img\\a.jpg 100x100 at 100x100; ");
+  banc.images.en_cours_ailleurs.clear();
+  EXPECT_EQ(ticks(1), L"D:\\img\\b.tif 200x100 at 200x100; ");
+  EXPECT_EQ(banc.images.chargees, (std::vector<std::wstring>{L"D:\\img\\a.jpg", L"D:\\img\\b.tif"}));
+}
+
 TEST_F(Tick, AnEmptyListShowsItsMessageAndEndsOnTheTwentiethTick) {
   demarrer(L"D:\\img", {});
   EXPECT_TRUE(banc.images.anticipees.empty());  // nothing to prepare
