@@ -42,6 +42,9 @@ class Images {
   // The file that the next call will likely ask for, with that box: a
   // decoder may prepare it meanwhile. Nothing by default.
   virtual void anticiper(std::wstring_view /*chemin*/, std::optional<Cadre> /*cadre*/) {}
+  // True while that picture is being decoded where the caller must not wait
+  // for it: the caller asks again later, and loads it once this is false.
+  virtual bool en_cours(std::wstring_view /*chemin*/, std::optional<Cadre> /*cadre*/) { return false; }
 };
 
 }  // namespace pixavue

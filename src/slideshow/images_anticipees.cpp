@@ -7,8 +7,8 @@
 
 namespace pixavue {
 
-ImagesAnticipees::ImagesAnticipees(Images& ici, Fabrique fabrique, Empreinte empreinte)
-    : ici_(ici), fabrique_(std::move(fabrique)), empreinte_(std::move(empreinte)) {}
+ImagesAnticipees::ImagesAnticipees(Images& ici, Fabrique fabrique, Empreinte empreinte, APart a_part)
+    : ici_(ici), fabrique_(std::move(fabrique)), empreinte_(std::move(empreinte)), a_part_(std::move(a_part)) {}
 
 ImagesAnticipees::~ImagesAnticipees() {
   {
@@ -30,7 +30,21 @@ std::shared_ptr<const Image> ImagesAnticipees::charger(std::wstring_view chemin,
   if (prete && maintenant && prete->demande.chemin == chemin && prete->demande.cadre == cadre &&
       prete->demande.empreinte == maintenant)
     return std::move(prete->image);
+  // What the worker made of it, or failed to make, is all there is.
+  if (a_part_ && a_part_(chemin)) return nullptr;
   return ici_.charger(chemin, cadre);
+}
+
+bool ImagesAnticipees::en_cours(std::wstring_view chemin, std::optional<Cadre> cadre) {
+  if (!a_part_ || !a_part_(chemin)) return false;
+  const auto celle = [&](const std::optional<Demande>& d) { return d && d->chemin == chemin && d->cadre == cadre; };
+  {
+    std::lock_guard<std::mutex> verrou(mutex_);
+    if (prete_ && prete_->demande.chemin == chemin && prete_->demande.cadre == cadre) return false;
+    if (celle(a_faire_) || (occupe_ && celle(faite_))) return true;
+  }
+  anticiper(chemin, cadre);
+  return true;
 }
 
 void ImagesAnticipees::anticiper(std::wstring_view chemin, std::optional<Cadre> cadre) {
@@ -56,6 +70,7 @@ void ImagesAnticipees::travailler() {
     if (fin_) break;
     Demande demande = std::move(*a_faire_);
     a_faire_.reset();
+    faite_ = demande;
     occupe_ = true;
     verrou.unlock();
 

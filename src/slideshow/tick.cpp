@@ -29,6 +29,15 @@ void Diaporama::afficher_erreur(Minuterie& minuterie) {
 }
 
 Diaporama::Suite Diaporama::Timer1_Timer(Images& images, Minuterie& minuterie, Parametres& parametres) {
+  // A picture still being decoded away from the process: the screen stays as
+  // it is until a tick finds it ready, or failed.
+  if (const int rang = IndexImage == NombreImages ? 0 : IndexImage; rang >= 0 && rang < ListeFichiers.ListCount()) {
+    const auto mode = en_entier16(lire_nombre(parametres.lire(cle::taille)));
+    if (mode && images.en_cours(avec_separateur(ListeFichiers.Path) + ListeFichiers.List(au_rang(rang)),
+                                cadre_du_mode(*mode, LargeurEcran, HauteurEcran)))
+      return Suite::continuer;
+  }
+
   txtInfos.Visible = false;
   const std::wstring CouleurFond = parametres.lire(cle::couleur_fond);
 
