@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "win32/chemin_long.h"
+#include "win32/decodage_a_part.h"
 
 namespace pixavue::win32 {
 namespace {
@@ -169,12 +170,16 @@ std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std:
   const bool emf = lus == 44 && commence_par(e, {0x01, 0x00, 0x00, 0x00}) && e[40] == ' ' && e[41] == 'E' &&
                    e[42] == 'M' && e[43] == 'F';
   const bool icone = commence_par(e, {0x00, 0x00, 0x01, 0x00}) || commence_par(e, {0x00, 0x00, 0x02, 0x00});
-  // Text, a metafile without its placeable header, anything else: no picture.
-  if (!wmf && !emf && !icone) return nullptr;
-  auto octets = lire_fichier(fichier.get());
+  if (wmf || emf || icone) {
+    auto octets = lire_fichier(fichier.get());
+    if (auto image = !octets ? nullptr : icone ? decoder_icone(chemin, *octets) : decoder_metafichier(*octets, ppp_))
+      return image;
+  }
   fichier.reset();
-  if (!octets) return nullptr;
-  return icone ? decoder_icone(chemin, *octets) : decoder_metafichier(*octets, ppp_);
+  // What the system's own codecs take, they decode, in a process of its
+  // own: a file none of the walks above knew, or one they refused (a TGA may
+  // start as a cursor does).
+  return decode_a_part(chemin) ? decoder_a_part(chemin, cadre, abandon_) : nullptr;
 }
 
 namespace {

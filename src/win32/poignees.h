@@ -69,6 +69,7 @@ using PoigneeIcone = Poignee<HICON, FermeturePar<HICON, DestroyIcon>>;
 using PoigneeMetafichier = Poignee<HENHMETAFILE, FermeturePar<HENHMETAFILE, DeleteEnhMetaFile>>;
 using PoigneeMetafichierWindows = Poignee<HMETAFILE, FermeturePar<HMETAFILE, DeleteMetaFile>>;
 using PoigneeFenetre = Poignee<HWND, FermeturePar<HWND, DestroyWindow>>;
+using VueSection = Poignee<void*, FermeturePar<void*, UnmapViewOfFile>>;
 
 // GetDC / ReleaseDC.
 class ContexteFenetre {

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "win32/codecs_win32.h"
+#include "win32/decodage_a_part.h"
 #include "win32/dialogues_win32.h"
 #include "win32/ecran_win32.h"
 #include "win32/fenetre_options.h"
@@ -25,6 +27,8 @@ void __verbose_terminate_handler() { std::abort(); }
 }  // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // Started again by itself to decode a picture of the system's codecs.
+  if (auto code = win32::decodeur_si_demande()) return *code;
   win32::InitialisationCom com;
   win32::ProcessusWin32 processus;
   win32::MagasinRegistre magasin;
@@ -34,12 +38,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   win32::ImagesWin32 images_ici(ppp);
   ImagesAnticipees images(
       images_ici, [ppp](const std::atomic<bool>& abandon) { return win32::images_du_fil(ppp, abandon); },
-      win32::empreinte_fichier);
+      win32::empreinte_fichier, win32::decode_a_part);
   win32::MoteurDirectShow media;
+  win32::CodecsWin32 codecs;
 
   win32::FenetreVeille fenetre(instance, ppp);
   SonPartage son;  // after the window: a video stream's window lives in it
-  frmVeille veille({magasin, processus, ecran, fichiers, fenetre, fenetre, images, media, son}, ppp);
+  frmVeille veille({magasin, processus, ecran, fichiers, fenetre, fenetre, images, media, son, codecs}, ppp);
   fenetre.attacher(veille);
 
   switch (veille.Form_Load()) {
@@ -48,7 +53,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     case SuiteDemarrage::options: {
       win32::FenetreOptions fenetre_options(instance, ppp);
       win32::DialoguesWin32 dialogues;
-      frmOptions options({magasin, processus, ecran, fichiers, fenetre_options, dialogues, media, son});
+      frmOptions options({magasin, processus, ecran, fichiers, fenetre_options, dialogues, media, son, codecs});
       fenetre_options.attacher(options);
       options.Form_Load();
       fenetre_options.montrer_modal();

@@ -1,0 +1,335 @@
+// The decoding process: the parent's request and the child's answer meet in
+// one shared memory section, handed to the child on its command line.
+#include "win32/decodage_a_part.h"
+
+#include <psapi.h>
+#include <wincodec.h>
+#include <wrl/client.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <cwchar>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <tuple>
+
+#include "settings/types_images.h"
+#include "slideshow/liste_fichiers.h"
+#include "slideshow/orientation.h"
+#include "win32/chemin_long.h"
+#include "win32/codecs_win32.h"
+#include "win32/images_win32.h"
+#include "win32/poignees.h"
+#include "win32/processus_win32.h"
+
+// The codec's own scaling, which mingw-w64's headers leave out; as the
+// system declares it.
+MIDL_INTERFACE("3B16811B-6A43-4ec9-B713-3D5A0C13B940")
+IWICBitmapSourceTransform : public IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE CopyPixels(const WICRect* zone, UINT largeur, UINT hauteur,
+                                               WICPixelFormatGUID* format, WICBitmapTransformOptions transformation,
+                                               UINT pas, UINT taille, BYTE* pixels) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetClosestSize(UINT * largeur, UINT * hauteur) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetClosestPixelFormat(WICPixelFormatGUID * format) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DoesSupportTransform(WICBitmapTransformOptions transformation, BOOL * oui) = 0;
+};
+__CRT_UUID_DECL(IWICBitmapSourceTransform, 0x3B16811B, 0x6A43, 0x4ec9, 0xB7, 0x13, 0x3D, 0x5A, 0x0C, 0x13, 0xB9, 0x40)
+
+namespace pixavue::win32 {
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+constexpr std::wstring_view kCommutateur = L"/decodeur ";
+
+// At the section's start; the path follows it, then the pixels.
+struct Echange {
+  // The parent's request.
+  std::int32_t cadre_largeur = 0, cadre_hauteur = 0;  // 0 x 0: no box, the natural size
+  std::uint32_t longueur_chemin = 0;                  // characters
+  std::uint64_t place_pixels = 0;                     // bytes
+  // The child's answer: premultiplied BGRA pixels, rows end to end.
+  std::uint32_t fait = 0;
+  std::int32_t largeur = 0, hauteur = 0;
+  double naturelle_largeur = 0, naturelle_hauteur = 0;  // the picture turned upright
+};
+
+std::size_t debut_pixels(std::uint32_t longueur_chemin) {
+  return (sizeof(Echange) + sizeof(wchar_t) * std::size_t{longueur_chemin} + 15) & ~std::size_t{15};
+}
+
+// The child's ways of ending, but for 0: the picture is there.
+enum Fin : UINT { decodage_impossible = 2, memoire_depassee = 3, chute = 4 };
+
+std::wstring ce_programme() {
+  std::wstring chemin(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD copie = GetModuleFileNameW(nullptr, chemin.data(), static_cast<DWORD>(chemin.size()));
+    if (copie == 0) return {};
+    if (copie < chemin.size()) return chemin.substr(0, copie);
+    chemin.resize(chemin.size() * 2);
+  }
+}
+
+// The child's: how the metadata says the picture is turned, 1 to 8. The
+// system's policy name first; the paths Wine's reader knows after it.
+int orientation_de(IWICBitmapFrameDecode* image) {
+  ComPtr<IWICMetadataQueryReader> lecteur;
+  if (FAILED(image->GetMetadataQueryReader(&lecteur))) return 1;
+  for (const wchar_t* nom : {L"System.Photo.Orientation", L"/ifd/{ushort=274}", L"/app1/ifd/{ushort=274}"}) {
+    PROPVARIANT valeur;
+    PropVariantInit(&valeur);
+    const int lue = SUCCEEDED(lecteur->GetMetadataByName(nom, &valeur)) && valeur.vt == VT_UI2 ? valeur.uiVal : 0;
+    PropVariantClear(&valeur);
+    if (lue >= 1 && lue <= 8) return lue;
+  }
+  return 1;
+}
+
+// The codec's own reduction, when it has one at least as large as wanted: a
+// RAW's preview, a scaled decode.
+ComPtr<IWICBitmapSource> reduite_par_le_codec(IWICImagingFactory* f, IWICBitmapFrameDecode* image, UINT largeur,
+                                              UINT voulue_l, UINT voulue_h) {
+  ComPtr<IWICBitmapSourceTransform> transformation;
+  UINT l = voulue_l, h = voulue_h;
+  WICPixelFormatGUID format = GUID_WICPixelFormat32bppPBGRA;
+  if (FAILED(image->QueryInterface(IID_PPV_ARGS(&transformation))) || FAILED(transformation->GetClosestSize(&l, &h)) ||
+      l < voulue_l || h < voulue_h || l >= largeur || FAILED(transformation->GetClosestPixelFormat(&format)))
+    return nullptr;
+  ComPtr<IWICComponentInfo> infos;
+  ComPtr<IWICPixelFormatInfo> format_infos;
+  UINT bits = 0;
+  if (FAILED(f->CreateComponentInfo(format, &infos)) || FAILED(infos.As(&format_infos)) ||
+      FAILED(format_infos->GetBitsPerPixel(&bits)) || bits == 0)
+    return nullptr;
+  const UINT pas = (l * bits + 7) / 8;
+  std::vector<std::uint8_t> octets(std::size_t{pas} * h);
+  ComPtr<IWICBitmap> reduite;
+  if (FAILED(transformation->CopyPixels(nullptr, l, h, &format, WICBitmapTransformRotate0, pas,
+                                        static_cast<UINT>(octets.size()), octets.data())) ||
+      FAILED(f->CreateBitmapFromMemory(l, h, format, pas, static_cast<UINT>(octets.size()), octets.data(), &reduite)))
+    return nullptr;
+  return reduite;
+}
+
+// The child's decode of the request, into the section.
+bool decoder_la_demande(Echange& e, const std::wstring& chemin, std::uint8_t* pixels) {
+  InitialisationCom com(COINIT_MULTITHREADED);
+  ComPtr<IWICImagingFactory> f;
+  ComPtr<IWICBitmapDecoder> decodeur;
+  ComPtr<IWICBitmapFrameDecode> image;
+  UINT largeur = 0, hauteur = 0;
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&f))) ||
+      FAILED(f->CreateDecoderFromFilename(chemin_long(chemin).c_str(), nullptr, GENERIC_READ,
+                                          WICDecodeMetadataCacheOnDemand, &decodeur)) ||
+      FAILED(decodeur->GetFrame(0, &image)) || FAILED(image->GetSize(&largeur, &hauteur)) || largeur == 0 ||
+      hauteur == 0 || std::uint64_t{largeur} * hauteur > kMaxPixelsDecodes)
+    return false;
+  const int orientation = orientation_de(image.Get());
+  const bool couchee = orientation >= 5;  // a quarter turn: width and height swap
+  const double naturelle_l = couchee ? hauteur : largeur, naturelle_h = couchee ? largeur : hauteur;
+  std::optional<Taille> cadre;
+  if (e.cadre_largeur > 0 && e.cadre_hauteur > 0) cadre = Taille{double(e.cadre_largeur), double(e.cadre_hauteur)};
+  const double echelle = reduction_pour(naturelle_l, naturelle_h, cadre).echelle;
+  const UINT voulue_l = std::max(1u, static_cast<UINT>(std::ceil(largeur * echelle)));
+  const UINT voulue_h = std::max(1u, static_cast<UINT>(std::ceil(hauteur * echelle)));
+
+  ComPtr<IWICBitmapSource> source = image;
+  if (voulue_l < largeur) {
+    if (auto reduite = reduite_par_le_codec(f.Get(), image.Get(), largeur, voulue_l, voulue_h)) source = reduite;
+    UINT l = 0, h = 0;
+    source->GetSize(&l, &h);
+    ComPtr<IWICBitmapScaler> echelle_systeme;
+    if (l != voulue_l || h != voulue_h) {
+      if (FAILED(f->CreateBitmapScaler(&echelle_systeme)) ||
+          FAILED(echelle_systeme->Initialize(source.Get(), voulue_l, voulue_h, WICBitmapInterpolationModeFant)))
+        return false;
+      source = echelle_systeme;
+    }
+  }
+  ComPtr<IWICFormatConverter> conversion;
+  UINT l = 0, h = 0;
+  if (FAILED(f->CreateFormatConverter(&conversion)) ||
+      FAILED(conversion->Initialize(source.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0,
+                                    WICBitmapPaletteTypeCustom)) ||
+      FAILED(conversion->GetSize(&l, &h)) || 4 * std::uint64_t{l} * h > e.place_pixels)
+    return false;
+  // Turned by the program's own code, as its JPEGs are: Wine's flip-rotator
+  // flips but never turns.
+  Pixels stockees{static_cast<int>(l), static_cast<int>(h), {}};
+  stockees.octets.resize(4 * std::size_t{l} * h);
+  if (FAILED(conversion->CopyPixels(nullptr, 4 * l, static_cast<UINT>(stockees.octets.size()), stockees.octets.data())))
+    return false;
+  const Pixels vues = orientation == 1 ? std::move(stockees) : orienter(stockees, orientation);
+  std::memcpy(pixels, vues.octets.data(), vues.octets.size());
+  e.largeur = vues.largeur;
+  e.hauteur = vues.hauteur;
+  e.naturelle_largeur = naturelle_l;
+  e.naturelle_hauteur = naturelle_h;
+  e.fait = 1;
+  return true;
+}
+
+// The child's memory, watched: Wine does not enforce a job's limit.
+void surveiller_la_memoire() {
+  for (;;) {
+    PROCESS_MEMORY_COUNTERS m{sizeof m};
+    if (GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof m) && m.PagefileUsage > kMemoireDecodeur)
+      TerminateProcess(GetCurrentProcess(), memoire_depassee);
+    Sleep(5);
+  }
+}
+
+LONG WINAPI chuter(EXCEPTION_POINTERS*) {
+  TerminateProcess(GetCurrentProcess(), chute);  // no debugger, no report: the parent only counts the picture lost
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
+}  // namespace
+
+bool decode_a_part(std::wstring_view chemin) {
+  static const std::wstring motif = motif_du_systeme(CodecsWin32().extensions());
+  const std::size_t nom = chemin.find_last_of(L"\\/");
+  return !motif.empty() && correspond_au_motif(chemin.substr(nom == std::wstring_view::npos ? 0 : nom + 1), motif);
+}
+
+namespace {
+
+// The files, as they were, whose child died or handed back nonsense: a run
+// that comes round to them again shows their error at once, where a
+// hanging codec would cost its bound at every round.
+class Funestes {
+ public:
+  bool connu(std::wstring_view chemin) {
+    const auto empreinte = empreinte_fichier(chemin);
+    std::lock_guard<std::mutex> verrou(mutex_);
+    return empreinte && fichiers_.count({std::wstring(chemin), *empreinte}) > 0;
+  }
+  void retenir(std::wstring_view chemin) {
+    if (const auto empreinte = empreinte_fichier(chemin)) {
+      std::lock_guard<std::mutex> verrou(mutex_);
+      fichiers_.insert({std::wstring(chemin), *empreinte});
+    }
+  }
+
+ private:
+  struct Ordre {
+    bool operator()(const std::pair<std::wstring, EmpreinteFichier>& a,
+                    const std::pair<std::wstring, EmpreinteFichier>& b) const {
+      return std::tie(a.first, a.second.taille, a.second.ecriture, a.second.changement) <
+             std::tie(b.first, b.second.taille, b.second.ecriture, b.second.changement);
+    }
+  };
+  std::mutex mutex_;
+  std::set<std::pair<std::wstring, EmpreinteFichier>, Ordre> fichiers_;
+};
+Funestes funestes;
+
+}  // namespace
+
+std::shared_ptr<const Image> decoder_a_part(std::wstring_view chemin, std::optional<Taille> cadre,
+                                            const std::atomic<bool>& abandon) {
+  if (funestes.connu(chemin)) return nullptr;
+  // The pixels of the box, a hundredth more and their rounding, or of the
+  // largest picture a decoder may give.
+  std::uint64_t pixels_max = kMaxPixelsDecodes;
+  if (cadre && cadre->largeur > 0 && cadre->hauteur > 0)
+    pixels_max = std::min<std::uint64_t>(
+        pixels_max, static_cast<std::uint64_t>((cadre->largeur * 1.01 + 2) * (cadre->hauteur * 1.01 + 2)));
+  const auto longueur = static_cast<std::uint32_t>(chemin.size());
+  const std::uint64_t taille = debut_pixels(longueur) + 4 * pixels_max;
+
+  SECURITY_ATTRIBUTES heritable{sizeof heritable, nullptr, TRUE};
+  PoigneeNoyau section(CreateFileMappingW(INVALID_HANDLE_VALUE, &heritable, PAGE_READWRITE, DWORD(taille >> 32),
+                                          DWORD(taille), nullptr));
+  VueSection vue(section ? MapViewOfFile(section.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0) : nullptr);
+  if (!vue) return nullptr;
+  auto* echange = new (vue.get()) Echange{};
+  if (cadre) {
+    echange->cadre_largeur = static_cast<std::int32_t>(std::ceil(cadre->largeur));
+    echange->cadre_hauteur = static_cast<std::int32_t>(std::ceil(cadre->hauteur));
+  }
+  echange->longueur_chemin = longueur;
+  echange->place_pixels = 4 * pixels_max;
+  std::memcpy(reinterpret_cast<std::uint8_t*>(vue.get()) + sizeof(Echange), chemin.data(), sizeof(wchar_t) * longueur);
+
+  // The job ends the child with the run, however the run ends, and caps its
+  // memory where the system enforces it.
+  PoigneeNoyau travail(CreateJobObjectW(nullptr, nullptr));
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limites{};
+  limites.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_PROCESS_MEMORY | JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE |
+                                             JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
+  limites.ProcessMemoryLimit = kMemoireDecodeur;
+  if (!travail || !SetInformationJobObject(travail.get(), JobObjectExtendedLimitInformation, &limites, sizeof limites))
+    return nullptr;
+  const std::wstring programme = ce_programme();
+  std::wstring ligne = L"\"" + programme + L"\" " + std::wstring(kCommutateur) +
+                       std::to_wstring(reinterpret_cast<std::uintptr_t>(section.get()));
+  STARTUPINFOW demarrage{sizeof demarrage};
+  PROCESS_INFORMATION infos{};
+  if (!CreateProcessW(programme.c_str(), ligne.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr, nullptr,
+                      &demarrage, &infos))
+    return nullptr;
+  PoigneeNoyau processus(infos.hProcess), fil(infos.hThread);
+  if (!AssignProcessToJobObject(travail.get(), processus.get())) {
+    TerminateProcess(processus.get(), 1);
+    return nullptr;
+  }
+  ResumeThread(fil.get());
+
+  DWORD attente = WAIT_TIMEOUT;
+  for (const ULONGLONG fin = GetTickCount64() + kDelaiDecodeurMs;
+       attente == WAIT_TIMEOUT && GetTickCount64() < fin && !abandon.load(std::memory_order_relaxed);)
+    attente = WaitForSingleObject(processus.get(), 20);
+  DWORD code = 1;
+  if (attente != WAIT_OBJECT_0 || !GetExitCodeProcess(processus.get(), &code) || code != 0) {
+    TerminateJobObject(travail.get(), 1);
+    // Abandoned, the child was never given its chance; undecodable, it said so.
+    if (!abandon && code != decodage_impossible) funestes.retenir(chemin);
+    return nullptr;
+  }
+
+  // The child's answer is believed only as far as it fits the section.
+  const Echange reponse = *echange;
+  const std::uint64_t octets =
+      4 * std::uint64_t(std::max(reponse.largeur, 0)) * std::uint64_t(std::max(reponse.hauteur, 0));
+  if (reponse.fait != 1 || reponse.largeur <= 0 || reponse.hauteur <= 0 || octets > 4 * pixels_max ||
+      !std::isfinite(reponse.naturelle_largeur) || !std::isfinite(reponse.naturelle_hauteur) ||
+      !(reponse.naturelle_largeur >= 1 && reponse.naturelle_hauteur >= 1) ||
+      reponse.naturelle_largeur * reponse.naturelle_hauteur > double(kMaxPixelsDecodes)) {
+    funestes.retenir(chemin);
+    return nullptr;
+  }
+  Pixels pixels{reponse.largeur, reponse.hauteur, std::vector<std::uint8_t>(octets)};
+  std::memcpy(pixels.octets.data(), static_cast<const std::uint8_t*>(vue.get()) + debut_pixels(longueur), octets);
+  return std::make_shared<ImageMatricielle>(std::move(pixels),
+                                            Taille{reponse.naturelle_largeur, reponse.naturelle_hauteur});
+}
+
+std::optional<int> decodeur_si_demande() {
+  const std::wstring argument = argument_de(GetCommandLineW());
+  if (!argument.starts_with(kCommutateur)) return std::nullopt;
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+  SetUnhandledExceptionFilter(chuter);
+  std::thread(surveiller_la_memoire).detach();
+
+  const auto section = reinterpret_cast<HANDLE>(
+      static_cast<std::uintptr_t>(std::wcstoull(argument.c_str() + kCommutateur.size(), nullptr, 10)));
+  VueSection vue(MapViewOfFile(section, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+  MEMORY_BASIC_INFORMATION region{};
+  if (!vue || !VirtualQuery(vue.get(), &region, sizeof region) || region.RegionSize < sizeof(Echange))
+    return int(decodage_impossible);
+  auto& echange = *static_cast<Echange*>(vue.get());
+  // The request is the parent's, but checked against the section all the same.
+  const std::size_t debut = debut_pixels(echange.longueur_chemin);
+  if (echange.longueur_chemin == 0 || debut > region.RegionSize || echange.place_pixels > region.RegionSize - debut)
+    return int(decodage_impossible);
+  const std::wstring chemin(reinterpret_cast<const wchar_t*>(&echange + 1), echange.longueur_chemin);
+  return decoder_la_demande(echange, chemin, static_cast<std::uint8_t*>(vue.get()) + debut) ? 0
+                                                                                            : int(decodage_impossible);
+}
+
+}  // namespace pixavue::win32
