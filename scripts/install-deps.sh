@@ -19,6 +19,7 @@ paquets=(
   inkscape pstoedit                         # metafiles from writers other than Windows
   wixl msitools                             # the Windows Installer package, and reading it back
   libfuse3-dev fuse3 pkg-config             # a folder that answers late, for the listing's tests
+  libjxr-tools                              # a JPEG XR picture, for the system codecs' tests
 )
 
 manquants=()

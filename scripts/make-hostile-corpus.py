@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Makes a corpus of broken and hostile pictures of every listed type from the
 samples: truncated, bit-flipped headers, absurd dimensions, zero sizes,
-metafiles with absurd record counts and sizes, text under picture names.
+metafiles with absurd record counts and sizes, TIFFs that lie, text under
+picture names.
 Nothing in it may crash or hang the screensaver.
     make-hostile-corpus.py SAMPLES_DIR OUTPUT_DIR"""
 import os
@@ -113,8 +114,28 @@ def emf_hostile(nombre):
 ecrire('emf-199999-ellipses.emf', emf_hostile(199_999))
 ecrire('emf-trop-de-records.emf', emf_hostile(250_000))
 
+# TIFFs from the corpus's own writer, which only the system's codecs read:
+# an 8 x 8 grey strip, then sizes that lie, cuts, offsets past the end, a
+# chain of pages that loops.
+def tiff(largeur=8, hauteur=8, debut_bande=None, octets_bande=64, suivante=0, ifd=8):
+    entrees = [(256, 4, largeur), (257, 4, hauteur), (258, 3, 8), (259, 3, 1), (262, 3, 1),
+               (273, 4, debut_bande if debut_bande is not None else 8 + 2 + 12 * 8 + 4), (278, 4, hauteur),
+               (279, 4, octets_bande)]
+    repertoire = struct.pack('<H', len(entrees)) + b''.join(
+        struct.pack('<HHII', etiquette, genre, 1, valeur) if genre == 4 else struct.pack('<HHIHH', etiquette, genre, 1,
+                                                                                            valeur, 0)
+        for etiquette, genre, valeur in entrees) + struct.pack('<I', suivante)
+    return b'II*\0' + struct.pack('<I', ifd) + repertoire + bytes(range(64))
+
+ecrire('tiff-bon.tif', tiff())
+for nom, octets in (('tiff-max', tiff(2 ** 31 - 1, 2 ** 31 - 1)), ('tiff-60000', tiff(60000, 60000)),
+                    ('tiff-zero', tiff(0, 0)), ('tiff-bande-dehors', tiff(debut_bande=1 << 30)),
+                    ('tiff-bande-enorme', tiff(octets_bande=0xFFFFFFF0)), ('tiff-ifd-dehors', tiff(ifd=1 << 30)),
+                    ('tiff-boucle', tiff(suivante=8)), ('tiff-coupe', tiff()[:60]), ('tiff-entete', tiff()[:8])):
+    ecrire(nom + '.tif', octets)
+
 # Not pictures at all.
 texte = 'Ceci est du texte, pas une image.\n'.encode() * 40
-for ext in ('jpg', 'bmp', 'gif', 'wmf', 'emf', 'ico', 'cur', 'dib', 'png'):
+for ext in ('jpg', 'bmp', 'gif', 'wmf', 'emf', 'ico', 'cur', 'dib', 'png', 'tif'):
     ecrire('texte.' + ext, texte)
     ecrire('vide.' + ext, b'')

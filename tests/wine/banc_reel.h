@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "outils.h"
+#include "win32/codecs_win32.h"
+#include "win32/decodage_a_part.h"
 #include "win32/ecran_win32.h"
 #include "win32/fenetre_veille.h"
 #include "win32/fichiers_win32.h"
@@ -79,11 +81,12 @@ class BancReel {
   ImagesAnticipees images{
       images_ici,
       [](const std::atomic<bool>& abandon) { return win32::images_du_fil(win32::points_par_pouce(), abandon); },
-      win32::empreinte_fichier};
+      win32::empreinte_fichier, win32::decode_a_part};
   win32::MoteurDirectShow media;
   win32::FenetreVeille fenetre{GetModuleHandleW(nullptr), win32::points_par_pouce()};
   SonPartage son;  // after the window: a video stream's window lives in it
-  frmVeille veille{{magasin, processus, ecran, fichiers, fenetre, fenetre, images, media, son},
+  win32::CodecsWin32 codecs;
+  frmVeille veille{{magasin, processus, ecran, fichiers, fenetre, fenetre, images, media, son, codecs},
                    win32::points_par_pouce()};
 };
 
@@ -92,7 +95,7 @@ class BancReel {
 // so the first two are probed: both tables hand out their free slots before growing,
 // so after K fresh objects the highest slot in use, less K, was already held.
 struct Ressources {
-  long gdi = 0, poignees = 0, fenetres = 0, fils = 0;
+  long gdi = 0, poignees = 0, fenetres = 0, fils = 0, enfants = 0;  // enfants: processes still running
   SIZE_T memoire = 0;
 
   template <typename Creer, typename Liberer, typename Rang>
@@ -114,7 +117,8 @@ struct Ressources {
   std::string de_plus(const Ressources& avant) const {
     std::ostringstream o;
     o << "GDI +" << std::max(0L, gdi - avant.gdi - 2) << ", handles +" << std::max(0L, poignees - avant.poignees - 2)
-      << ", windows +" << std::max(0L, fenetres - avant.fenetres) << ", threads +" << std::max(0L, fils - avant.fils);
+      << ", windows +" << std::max(0L, fenetres - avant.fenetres) << ", threads +" << std::max(0L, fils - avant.fils)
+      << ", children +" << std::max(0L, enfants - avant.enfants);
     return o.str();
   }
   static Ressources maintenant() {
@@ -142,10 +146,13 @@ struct Ressources {
           return TRUE;
         },
         reinterpret_cast<LPARAM>(&r.fenetres));
-    HANDLE instantane = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    HANDLE instantane = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD | TH32CS_SNAPPROCESS, 0);
     THREADENTRY32 fil{sizeof fil};
     for (BOOL encore = Thread32First(instantane, &fil); encore; encore = Thread32Next(instantane, &fil))
       r.fils += fil.th32OwnerProcessID == GetCurrentProcessId();
+    PROCESSENTRY32W processus{sizeof processus};
+    for (BOOL encore = Process32FirstW(instantane, &processus); encore; encore = Process32NextW(instantane, &processus))
+      r.enfants += processus.th32ParentProcessID == GetCurrentProcessId();
     CloseHandle(instantane);
     return r;
   }

@@ -10,6 +10,7 @@
 #include "lancement.h"
 #include "layouts/ressources.h"
 #include "outils.h"
+#include "win32/codecs_win32.h"
 #include "win32/dialogues_win32.h"
 #include "win32/ecran_win32.h"
 #include "win32/fenetre_options.h"
@@ -53,6 +54,7 @@ struct DialogueReel : ::testing::Test {
   MoteurDirectShow media;
   FenetreOptions fenetre{GetModuleHandleW(nullptr), points_par_pouce()};
   SonPartage son;
+  CodecsWin32 codecs;
   std::unique_ptr<frmOptions> options;
   HHOOK crochet = SetWindowsHookExW(WH_CBT, &lire_boite, nullptr, GetCurrentThreadId());
 
@@ -70,7 +72,7 @@ struct DialogueReel : ::testing::Test {
                            {L"dossier demarrage", test::echantillon(L"")},
                            {L"son", test::chemin_wine(PIXAVUE_SONS, L"deux-tons.wav")}});
     options = std::make_unique<frmOptions>(
-        frmOptions::Services{magasin, processus, ecran, fichiers, fenetre, dialogues, media, son});
+        frmOptions::Services{magasin, processus, ecran, fichiers, fenetre, dialogues, media, son, codecs});
     fenetre.attacher(*options);
     options->Form_Load();
     ShowWindow(fenetre.hwnd(), SW_SHOW);

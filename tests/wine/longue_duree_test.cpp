@@ -1,6 +1,7 @@
 // A soak, driven fast: twenty thousand ticks over a folder of every type,
-// broken files among them, with a sound looping, leave GDI objects, windows,
-// kernel handles, threads and memory where they were. PIXAVUE_TOURS sets
+// broken files among them and one whose codec crashes, with a sound
+// looping, leave GDI objects, windows, kernel handles, threads, processes
+// and memory where they were. PIXAVUE_TOURS sets
 // another number of rounds through the folder.
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -10,21 +11,24 @@
 #include <filesystem>
 
 #include "banc_reel.h"
+#include "codec_essai.h"
 #include "outils.h"
 
 namespace pixavue::test {
 namespace {
 
 TEST(LongueDuree, TwentyThousandTicksLeaveNothingBehind) {
+  CodecEssai codec;
   DossierEssai dossier(L"pixavue longue duree");
   std::filesystem::copy(echantillon(L""), dossier.chemin());  // every type, and a text file never listed
   for (const wchar_t* casse : {L"coupe-0-photo.jpg", L"bits-3-schema.emf", L"bits-5-vallee.gif", L"png-60000.png"})
     dossier.copier(chemin_wine(PIXAVUE_CORPUS, casse), casse);
+  dossier.copier(chemin_wine(PIXAVUE_SYSTEME, L"chute.pxe"), L"chute.pxe");  // its codec crashes its decoding process
   BancReel banc{{L"dossier demarrage", dossier.chemin()},
                 {L"taille", L"2"},
                 {L"son", chemin_wine(PIXAVUE_SONS, L"deux-tons.wav")}};
   const int tour = banc.veille.NombreImages;
-  ASSERT_EQ(tour, 16);
+  ASSERT_EQ(tour, 17);
   // A first round: fonts, the decoders' and the sound's first allocations.
   for (int i = 0; i < tour; ++i) banc.tick();
   Ressources::maintenant();  // the probes' own first growth of the tables, out of the way
@@ -46,7 +50,7 @@ TEST(LongueDuree, TwentyThousandTicksLeaveNothingBehind) {
   const Ressources apres = Ressources::maintenant();
   // The window, its fonts, the shown picture; the window and its hidden picture box.
   EXPECT_TRUE(avant.gdi > 0 && avant.fenetres >= 2);
-  EXPECT_EQ(apres.de_plus(avant), "GDI +0, handles +0, windows +0, threads +0");
+  EXPECT_EQ(apres.de_plus(avant), "GDI +0, handles +0, windows +0, threads +0, children +0");
   EXPECT_LT(fin, debut + (SIZE_T{2} << 20));
   EXPECT_GT(banc.son.DureeSon, 0);  // the sound was playing all along
   // A cover over each monitor but the primary; with one, not even a hidden one.
