@@ -61,7 +61,7 @@ int wmain(int argc, wchar_t** argv) {
   int compte = 0, trouves = 0;
   const auto nouvelle_liste = [&] {
     ListeFichiers l;
-    l.Pattern = std::wstring(*motif_du_type(0));
+    l.Pattern = *motif_du_type(0, L"");
     l.Path = dossier;
     l.SousDossiers = arbre;
     return l;

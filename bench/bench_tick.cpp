@@ -12,6 +12,10 @@
 //   bench_tick.exe first FOLDER
 // the first tick of a run over a folder holding the one picture, prepared
 // during the start-up; prints: first milliseconds-median -
+//   bench_tick.exe child FILE
+// a picture of the system's codecs decoded for the screen's box by its own
+// process, and by the imaging component in this one; prints:
+// child child-ms-median in-process-ms-median
 //   bench_tick.exe shuffled FOLDER
 // the shuffle on, over a folder of several pictures: the first tick, then
 // every tick of two rounds, each with its picture prepared; prints:
@@ -38,6 +42,8 @@
 #include "screensaver/frmVeille.h"
 #include "slideshow/ajustement.h"
 #include "slideshow/images_anticipees.h"
+#include "win32/codecs_win32.h"
+#include "win32/decodage_a_part.h"
 #include "win32/fichiers_win32.h"
 #include "win32/images_win32.h"
 #include "win32/media_directshow.h"
@@ -110,8 +116,8 @@ bool montrer(const Image& image, const RectanglePixels& r) {
 // The pictures as the program has them: one worker prepares the next ahead.
 ImagesAnticipees avec_travailleur(win32::ImagesWin32& ici) {
   return ImagesAnticipees(
-      ici, [](const std::atomic<bool>& abandon) { return win32::images_du_fil(96, abandon); },
-      win32::empreinte_fichier);
+      ici, [](const std::atomic<bool>& abandon) { return win32::images_du_fil(96, abandon); }, win32::empreinte_fichier,
+      win32::decode_a_part);
 }
 
 // The system's imaging component in the decoder's place.
@@ -176,8 +182,9 @@ std::vector<double> ticks_d_un_run(const std::wstring& dossier, bool melange, in
   win32::FichiersWin32 fichiers;
   win32::MoteurDirectShow media;
   SonPartage son;
-  frmVeille veille({reglages, processus, ecran_du_banc, fichiers, ecran_du_banc, ecran_du_banc, anticipees, media, son},
-                   96);
+  win32::CodecsWin32 codecs;
+  frmVeille veille(
+      {reglages, processus, ecran_du_banc, fichiers, ecran_du_banc, ecran_du_banc, anticipees, media, son, codecs}, 96);
   veille.Form_Load();
   while (!ecran_du_banc.liste_entiere) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   veille.Listage_Termine();
@@ -218,6 +225,7 @@ bool ole(const std::wstring& chemin) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (auto code = win32::decodeur_si_demande()) return *code;  // the decoding child of a system's picture
   if (argc != 3) return 2;
   const std::wstring chemin = argv[2];
   const std::wstring mode = argv[1];
@@ -232,6 +240,23 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::sort(durees.begin(), durees.end());
     std::printf("first %.1f -\n", durees[kRepetitions / 2]);
+    return 0;
+  }
+  if (mode == L"child") {
+    win32::InitialisationCom com;
+    ParWic par_wic;
+    const std::atomic<bool> jamais{false};
+    std::vector<double> durees[2];
+    for (int i = 0; i < kRepetitions; ++i)
+      for (int voie = 0; voie < 2; ++voie) {
+        const auto debut = std::chrono::steady_clock::now();
+        const auto image = voie == 0 ? win32::decoder_a_part(chemin, kEcran, jamais) : par_wic.charger(chemin, kEcran);
+        if (!image) return std::printf("child failed\n"), 1;
+        durees[voie].push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count());
+      }
+    for (auto& d : durees) std::sort(d.begin(), d.end());
+    std::printf("child %.1f %.1f\n", durees[0][kRepetitions / 2], durees[1][kRepetitions / 2]);
     return 0;
   }
   if (mode == L"shuffled") {  // FILE is a folder of several pictures

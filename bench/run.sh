@@ -43,6 +43,8 @@ photo photo-1920x1080.jpg 1920 1080 -quality 90
 photo grande-4000x3000.bmp 4000 3000 -type TrueColor
 photo anime-1600x1200.gif 1600 1200 -colors 256
 photo photo-4000x3000.png 4000 3000 -depth 8
+photo photo-6000x4000.tif 6000 4000 -depth 8
+photo point.tif 1 1
 
 assurer_affichage
 export WINEPREFIX="$racine/build/win64/wineprefix"
@@ -75,7 +77,7 @@ mediane_djpeg() {
 printf '%-22s %9s %9s %9s %9s %9s %9s %9s %9s %10s %10s\n' picture "tick ms" "tick MB" "ahead ms" "ahead MB" \
   "first ms" "plain ms" "plain MB" "djpeg ms" "tick/djpeg" "plain/tick"
 for f in photo-6000x4000.jpg photo-4000x3000.jpg photo-1920x1080.jpg grande-4000x3000.bmp anime-1600x1200.gif \
-  photo-4000x3000.png; do
+  photo-4000x3000.png photo-6000x4000.tif; do
   chemin=$(winepath -w "$dossier/$f" 2>/dev/null)
   read -r _ tick_ms tick_mb < <(banc tick "$chemin")
   read -r _ avance_ms avance_mb < <(banc ahead "$chemin")
@@ -100,6 +102,12 @@ done
 echo "screen frame 1920 x 1080 x 4 bytes = 7.9 MB; a tick may add 3 frames = 23.7 MB"
 read -r _ wic_ms wic_mb < <(banc wic "$(winepath -w "$dossier/photo-4000x3000.png" 2>/dev/null)")
 echo "photo-4000x3000.png through the system's imaging component: tick $wic_ms ms, $wic_mb MB"
+# What a decoding process costs: a 1 x 1 TIFF is all its start; the 24 MP
+# one, its decode too, against the imaging component in the process.
+read -r _ point_enfant point_ici < <(banc child "$(winepath -w "$dossier/point.tif" 2>/dev/null)")
+read -r _ grand_enfant grand_ici < <(banc child "$(winepath -w "$dossier/photo-6000x4000.tif" 2>/dev/null)")
+echo "a decoding process: 1 x 1 TIFF $point_enfant ms (in the process $point_ici ms);" \
+  "photo-6000x4000.tif for the screen $grand_enfant ms (in the process $grand_ici ms)"
 # The shuffle on, over a folder of the six: every tick of two rounds.
 mkdir -p "$dossier/melange"
 for f in photo-6000x4000.jpg photo-4000x3000.jpg photo-1920x1080.jpg grande-4000x3000.bmp anime-1600x1200.gif \
