@@ -1,5 +1,6 @@
-// The decoding process: the parent's request and the child's answer meet in
-// one shared memory section, handed to the child on its command line.
+// The decoding process, kept between pictures: the parent leaves each
+// request's shared memory section at the child's post and signals it; the
+// child answers in the same section and signals back.
 #include "win32/decodage_a_part.h"
 
 #include <psapi.h>
@@ -52,16 +53,24 @@ struct Echange {
   std::uint32_t longueur_chemin = 0;                  // characters
   std::uint64_t place_pixels = 0;                     // bytes
   // The child's answer: premultiplied BGRA pixels, rows end to end.
-  std::uint32_t fait = 0;
+  std::uint32_t fait = 0;  // kDecodee or kImpossible
   std::int32_t largeur = 0, hauteur = 0;
   double naturelle_largeur = 0, naturelle_hauteur = 0;  // the picture turned upright
+};
+
+constexpr std::uint32_t kDecodee = 1, kImpossible = 2;
+
+// The kept child's post, where the parent leaves the handle of each
+// request's section, duplicated into the child.
+struct Poste {
+  std::uint64_t section = 0;
 };
 
 std::size_t debut_pixels(std::uint32_t longueur_chemin) {
   return (sizeof(Echange) + sizeof(wchar_t) * std::size_t{longueur_chemin} + 15) & ~std::size_t{15};
 }
 
-// The child's ways of ending, but for 0: the picture is there.
+// The child's ways of ending, but for 0: its parent is gone.
 enum Fin : UINT { decodage_impossible = 2, memoire_depassee = 3, chute = 4 };
 
 std::wstring ce_programme() {
@@ -116,14 +125,11 @@ ComPtr<IWICBitmapSource> reduite_par_le_codec(IWICImagingFactory* f, IWICBitmapF
 }
 
 // The child's decode of the request, into the section.
-bool decoder_la_demande(Echange& e, const std::wstring& chemin, std::uint8_t* pixels) {
-  InitialisationCom com(COINIT_MULTITHREADED);
-  ComPtr<IWICImagingFactory> f;
+bool decoder_la_demande(IWICImagingFactory* f, Echange& e, const std::wstring& chemin, std::uint8_t* pixels) {
   ComPtr<IWICBitmapDecoder> decodeur;
   ComPtr<IWICBitmapFrameDecode> image;
   UINT largeur = 0, hauteur = 0;
-  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&f))) ||
-      FAILED(f->CreateDecoderFromFilename(chemin_long(chemin).c_str(), nullptr, GENERIC_READ,
+  if (FAILED(f->CreateDecoderFromFilename(chemin_long(chemin).c_str(), nullptr, GENERIC_READ,
                                           WICDecodeMetadataCacheOnDemand, &decodeur)) ||
       FAILED(decodeur->GetFrame(0, &image)) || FAILED(image->GetSize(&largeur, &hauteur)) || largeur == 0 ||
       hauteur == 0 || std::uint64_t{largeur} * hauteur > kMaxPixelsDecodes)
@@ -139,7 +145,7 @@ bool decoder_la_demande(Echange& e, const std::wstring& chemin, std::uint8_t* pi
 
   ComPtr<IWICBitmapSource> source = image;
   if (voulue_l < largeur) {
-    if (auto reduite = reduite_par_le_codec(f.Get(), image.Get(), largeur, voulue_l, voulue_h)) source = reduite;
+    if (auto reduite = reduite_par_le_codec(f, image.Get(), largeur, voulue_l, voulue_h)) source = reduite;
     UINT l = 0, h = 0;
     source->GetSize(&l, &h);
     ComPtr<IWICBitmapScaler> echelle_systeme;
@@ -169,13 +175,13 @@ bool decoder_la_demande(Echange& e, const std::wstring& chemin, std::uint8_t* pi
   e.hauteur = vues.hauteur;
   e.naturelle_largeur = naturelle_l;
   e.naturelle_hauteur = naturelle_h;
-  e.fait = 1;
   return true;
 }
 
-// The child's memory, watched: Wine does not enforce a job's limit.
-void surveiller_la_memoire() {
-  for (;;) {
+// The child's memory, watched while it decodes: Wine does not enforce a
+// job's limit.
+void surveiller_la_memoire(HANDLE au_travail) {
+  while (WaitForSingleObject(au_travail, INFINITE) == WAIT_OBJECT_0) {
     PROCESS_MEMORY_COUNTERS m{sizeof m};
     if (GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof m) && m.PagefileUsage > kMemoireDecodeur)
       TerminateProcess(GetCurrentProcess(), memoire_depassee);
@@ -230,6 +236,134 @@ Funestes funestes;
 
 }  // namespace
 
+namespace {
+
+// One decoding child, kept from picture to picture. Under Wine a process
+// start forks its parent, whose next writes to the memory it had then fault
+// page by page (an 8 MB frame: 24 ms); a child for each picture would cost
+// the tick after it that much.
+class Decodeur {
+ public:
+  enum class Issue { reponse, perdu };  // perdu: the child is gone, killed if need be
+
+  static std::unique_ptr<Decodeur> demarrer() {
+    auto d = std::unique_ptr<Decodeur>(new Decodeur);
+    // The job ends the child with the run, however the run ends, and caps
+    // its memory where the system enforces it.
+    d->travail_.reset(CreateJobObjectW(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limites{};
+    limites.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_PROCESS_MEMORY | JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE |
+                                               JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
+    limites.ProcessMemoryLimit = kMemoireDecodeur;
+    if (!d->travail_ ||
+        !SetInformationJobObject(d->travail_.get(), JobObjectExtendedLimitInformation, &limites, sizeof limites))
+      return nullptr;
+
+    // Every handle made inheritable here goes to this child alone.
+    static std::mutex heritage;
+    std::lock_guard<std::mutex> verrou(heritage);
+    SECURITY_ATTRIBUTES heritable{sizeof heritable, nullptr, TRUE};
+    PoigneeNoyau parent;
+    d->poste_section_.reset(
+        CreateFileMappingW(INVALID_HANDLE_VALUE, &heritable, PAGE_READWRITE, 0, sizeof(Poste), nullptr));
+    d->poste_.reset(d->poste_section_ ? MapViewOfFile(d->poste_section_.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0) : nullptr);
+    d->demande_.reset(CreateEventW(&heritable, FALSE, FALSE, nullptr));
+    d->reponse_.reset(CreateEventW(&heritable, FALSE, FALSE, nullptr));
+    if (!d->poste_ || !d->demande_ || !d->reponse_ ||
+        !DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &parent, SYNCHRONIZE, TRUE, 0))
+      return nullptr;
+    const std::wstring programme = ce_programme();
+    std::wstring ligne = L"\"" + programme + L"\" " + std::wstring(kCommutateur);
+    for (HANDLE h : {d->poste_section_.get(), d->demande_.get(), d->reponse_.get(), parent.get()})
+      ligne += L' ' + std::to_wstring(reinterpret_cast<std::uintptr_t>(h));
+    STARTUPINFOW demarrage{sizeof demarrage};
+    PROCESS_INFORMATION infos{};
+    if (!CreateProcessW(programme.c_str(), ligne.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr, nullptr,
+                        &demarrage, &infos))
+      return nullptr;
+    d->processus_.reset(infos.hProcess);
+    PoigneeNoyau fil(infos.hThread);
+    if (!AssignProcessToJobObject(d->travail_.get(), d->processus_.get())) {
+      TerminateProcess(d->processus_.get(), 1);
+      return nullptr;
+    }
+    ResumeThread(fil.get());
+    return d;
+  }
+
+  // Hands the child the section of one request and waits for its answer,
+  // the bound at most, or until `abandon`.
+  Issue decoder(HANDLE section, const std::atomic<bool>& abandon) {
+    HANDLE chez_lui = nullptr;  // the child closes it once it has answered
+    if (!DuplicateHandle(GetCurrentProcess(), section, processus_.get(), &chez_lui, 0, FALSE, DUPLICATE_SAME_ACCESS))
+      return perdre();
+    static_cast<Poste*>(poste_.get())->section = reinterpret_cast<std::uintptr_t>(chez_lui);
+    SetEvent(demande_.get());
+    const HANDLE attendus[] = {reponse_.get(), processus_.get()};
+    for (const ULONGLONG fin = GetTickCount64() + kDelaiDecodeurMs;
+         GetTickCount64() < fin && !abandon.load(std::memory_order_relaxed);) {
+      const DWORD attente = WaitForMultipleObjects(2, attendus, FALSE, 20);
+      if (attente == WAIT_OBJECT_0) return Issue::reponse;
+      if (attente != WAIT_TIMEOUT) break;
+    }
+    return perdre();
+  }
+
+  // The child's end: died, hung, or handed back nonsense.
+  Issue perdre() {
+    TerminateJobObject(travail_.get(), 1);
+    WaitForSingleObject(processus_.get(), 1000);  // its memory back before the next one starts
+    return Issue::perdu;
+  }
+
+  bool vivant() const { return WaitForSingleObject(processus_.get(), 0) == WAIT_TIMEOUT; }
+
+  // The child's own ending, when it died by itself: a codec that said it
+  // could not decode ends nothing.
+  DWORD code_de_fin() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(processus_.get(), &code);
+    return code;
+  }
+
+ private:
+  Decodeur() = default;
+  PoigneeNoyau travail_, processus_, poste_section_, demande_, reponse_;
+  VueSection poste_;
+};
+
+// The children kept for the workers that decode: one each, started when a
+// worker first needs one and again after one is lost.
+class Decodeurs {
+ public:
+  std::unique_ptr<Decodeur> prendre() {
+    {
+      std::lock_guard<std::mutex> verrou(mutex_);
+      while (!libres_.empty()) {
+        auto d = std::move(libres_.back());
+        libres_.pop_back();
+        if (d->vivant()) return d;  // one ended while idle costs no picture
+      }
+    }
+    return Decodeur::demarrer();
+  }
+  void rendre(std::unique_ptr<Decodeur> d) {
+    std::lock_guard<std::mutex> verrou(mutex_);
+    libres_.push_back(std::move(d));
+  }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::unique_ptr<Decodeur>> libres_;
+};
+
+Decodeurs& decodeurs() {
+  static Decodeurs tous;
+  return tous;
+}
+
+}  // namespace
+
 std::shared_ptr<const Image> decoder_a_part(std::wstring_view chemin, std::optional<Taille> cadre,
                                             const std::atomic<bool>& abandon) {
   if (funestes.connu(chemin)) return nullptr;
@@ -242,9 +376,8 @@ std::shared_ptr<const Image> decoder_a_part(std::wstring_view chemin, std::optio
   const auto longueur = static_cast<std::uint32_t>(chemin.size());
   const std::uint64_t taille = debut_pixels(longueur) + 4 * pixels_max;
 
-  SECURITY_ATTRIBUTES heritable{sizeof heritable, nullptr, TRUE};
-  PoigneeNoyau section(CreateFileMappingW(INVALID_HANDLE_VALUE, &heritable, PAGE_READWRITE, DWORD(taille >> 32),
-                                          DWORD(taille), nullptr));
+  PoigneeNoyau section(
+      CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, DWORD(taille >> 32), DWORD(taille), nullptr));
   VueSection vue(section ? MapViewOfFile(section.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0) : nullptr);
   if (!vue) return nullptr;
   auto* echange = new (vue.get()) Echange{};
@@ -256,80 +389,90 @@ std::shared_ptr<const Image> decoder_a_part(std::wstring_view chemin, std::optio
   echange->place_pixels = 4 * pixels_max;
   std::memcpy(reinterpret_cast<std::uint8_t*>(vue.get()) + sizeof(Echange), chemin.data(), sizeof(wchar_t) * longueur);
 
-  // The job ends the child with the run, however the run ends, and caps its
-  // memory where the system enforces it.
-  PoigneeNoyau travail(CreateJobObjectW(nullptr, nullptr));
-  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limites{};
-  limites.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_PROCESS_MEMORY | JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE |
-                                             JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
-  limites.ProcessMemoryLimit = kMemoireDecodeur;
-  if (!travail || !SetInformationJobObject(travail.get(), JobObjectExtendedLimitInformation, &limites, sizeof limites))
-    return nullptr;
-  const std::wstring programme = ce_programme();
-  std::wstring ligne = L"\"" + programme + L"\" " + std::wstring(kCommutateur) +
-                       std::to_wstring(reinterpret_cast<std::uintptr_t>(section.get()));
-  STARTUPINFOW demarrage{sizeof demarrage};
-  PROCESS_INFORMATION infos{};
-  if (!CreateProcessW(programme.c_str(), ligne.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr, nullptr,
-                      &demarrage, &infos))
-    return nullptr;
-  PoigneeNoyau processus(infos.hProcess), fil(infos.hThread);
-  if (!AssignProcessToJobObject(travail.get(), processus.get())) {
-    TerminateProcess(processus.get(), 1);
-    return nullptr;
-  }
-  ResumeThread(fil.get());
-
-  DWORD attente = WAIT_TIMEOUT;
-  for (const ULONGLONG fin = GetTickCount64() + kDelaiDecodeurMs;
-       attente == WAIT_TIMEOUT && GetTickCount64() < fin && !abandon.load(std::memory_order_relaxed);)
-    attente = WaitForSingleObject(processus.get(), 20);
-  DWORD code = 1;
-  if (attente != WAIT_OBJECT_0 || !GetExitCodeProcess(processus.get(), &code) || code != 0) {
-    TerminateJobObject(travail.get(), 1);
+  auto decodeur = decodeurs().prendre();
+  if (!decodeur) return nullptr;
+  if (decodeur->decoder(section.get(), abandon) == Decodeur::Issue::perdu) {
     // Abandoned, the child was never given its chance; undecodable, it said so.
-    if (!abandon && code != decodage_impossible) funestes.retenir(chemin);
+    if (!abandon && decodeur->code_de_fin() != decodage_impossible) funestes.retenir(chemin);
     return nullptr;
   }
 
   // The child's answer is believed only as far as it fits the section.
   const Echange reponse = *echange;
+  if (reponse.fait == kImpossible) {
+    decodeurs().rendre(std::move(decodeur));
+    return nullptr;
+  }
   const std::uint64_t octets =
       4 * std::uint64_t(std::max(reponse.largeur, 0)) * std::uint64_t(std::max(reponse.hauteur, 0));
-  if (reponse.fait != 1 || reponse.largeur <= 0 || reponse.hauteur <= 0 || octets > 4 * pixels_max ||
+  if (reponse.fait != kDecodee || reponse.largeur <= 0 || reponse.hauteur <= 0 || octets > 4 * pixels_max ||
       !std::isfinite(reponse.naturelle_largeur) || !std::isfinite(reponse.naturelle_hauteur) ||
       !(reponse.naturelle_largeur >= 1 && reponse.naturelle_hauteur >= 1) ||
       reponse.naturelle_largeur * reponse.naturelle_hauteur > double(kMaxPixelsDecodes)) {
+    decodeur->perdre();
     funestes.retenir(chemin);
     return nullptr;
   }
+  decodeurs().rendre(std::move(decodeur));
   Pixels pixels{reponse.largeur, reponse.hauteur, std::vector<std::uint8_t>(octets)};
   std::memcpy(pixels.octets.data(), static_cast<const std::uint8_t*>(vue.get()) + debut_pixels(longueur), octets);
   return std::make_shared<ImageMatricielle>(std::move(pixels),
                                             Taille{reponse.naturelle_largeur, reponse.naturelle_hauteur});
 }
 
+namespace {
+
+// The child's answer to one request, in the request's own section.
+void repondre(IWICImagingFactory* f, HANDLE section) {
+  VueSection vue(MapViewOfFile(section, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+  MEMORY_BASIC_INFORMATION region{};
+  if (!vue || !VirtualQuery(vue.get(), &region, sizeof region) || region.RegionSize < sizeof(Echange)) return;
+  auto& echange = *static_cast<Echange*>(vue.get());
+  echange.fait = kImpossible;
+  // The request is the parent's, but checked against the section all the same.
+  const std::size_t debut = debut_pixels(echange.longueur_chemin);
+  if (echange.longueur_chemin == 0 || debut > region.RegionSize || echange.place_pixels > region.RegionSize - debut)
+    return;
+  const std::wstring chemin(reinterpret_cast<const wchar_t*>(&echange + 1), echange.longueur_chemin);
+  if (decoder_la_demande(f, echange, chemin, static_cast<std::uint8_t*>(vue.get()) + debut)) echange.fait = kDecodee;
+}
+
+}  // namespace
+
 std::optional<int> decodeur_si_demande() {
   const std::wstring argument = argument_de(GetCommandLineW());
   if (!argument.starts_with(kCommutateur)) return std::nullopt;
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
   SetUnhandledExceptionFilter(chuter);
-  std::thread(surveiller_la_memoire).detach();
+  static const PoigneeNoyau au_travail(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  std::thread(surveiller_la_memoire, au_travail.get()).detach();
 
-  const auto section = reinterpret_cast<HANDLE>(
-      static_cast<std::uintptr_t>(std::wcstoull(argument.c_str() + kCommutateur.size(), nullptr, 10)));
-  VueSection vue(MapViewOfFile(section, FILE_MAP_ALL_ACCESS, 0, 0, 0));
-  MEMORY_BASIC_INFORMATION region{};
-  if (!vue || !VirtualQuery(vue.get(), &region, sizeof region) || region.RegionSize < sizeof(Echange))
+  // The parent's handles, as it wrote them: the post, its two events, itself.
+  HANDLE poignees[4] = {};
+  const wchar_t* lu = argument.c_str() + kCommutateur.size();
+  for (HANDLE& h : poignees) {
+    wchar_t* fin = nullptr;
+    h = reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(std::wcstoull(lu, &fin, 10)));
+    lu = fin;
+  }
+  const auto [poste_section, demande, reponse, parent] = poignees;
+  VueSection poste(MapViewOfFile(poste_section, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(Poste)));
+  InitialisationCom com(COINIT_MULTITHREADED);
+  ComPtr<IWICImagingFactory> f;
+  if (!poste || FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&f))))
     return int(decodage_impossible);
-  auto& echange = *static_cast<Echange*>(vue.get());
-  // The request is the parent's, but checked against the section all the same.
-  const std::size_t debut = debut_pixels(echange.longueur_chemin);
-  if (echange.longueur_chemin == 0 || debut > region.RegionSize || echange.place_pixels > region.RegionSize - debut)
-    return int(decodage_impossible);
-  const std::wstring chemin(reinterpret_cast<const wchar_t*>(&echange + 1), echange.longueur_chemin);
-  return decoder_la_demande(echange, chemin, static_cast<std::uint8_t*>(vue.get()) + debut) ? 0
-                                                                                            : int(decodage_impossible);
+  // A request at a time, until the parent is gone.
+  for (const HANDLE attendus[] = {demande, parent};
+       WaitForMultipleObjects(2, attendus, FALSE, INFINITE) == WAIT_OBJECT_0;) {
+    const auto section =
+        reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(static_cast<Poste*>(poste.get())->section));
+    SetEvent(au_travail.get());
+    repondre(f.Get(), section);
+    ResetEvent(au_travail.get());
+    CloseHandle(section);
+    SetEvent(reponse);
+  }
+  return 0;
 }
 
 }  // namespace pixavue::win32

@@ -21,7 +21,8 @@ inline constexpr DWORD kDelaiDecodeurMs = 10'000;
 
 // The file's first frame, turned as its metadata says, decoded by a child
 // process at the smallest size that covers `cadre`; nothing on any failure,
-// or once `abandon` is set. It waits for the child: a worker's call.
+// or once `abandon` is set. It waits for the child: a worker's call. Each
+// worker's child is kept for the next picture; one that failed is ended.
 std::shared_ptr<const Image> decoder_a_part(std::wstring_view chemin, std::optional<Taille> cadre,
                                             const std::atomic<bool>& abandon);
 

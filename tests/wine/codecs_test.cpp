@@ -125,6 +125,16 @@ TEST(Isolation, TheRealRunOverBadPicturesEndsOnInputWithCodeZero) {
   for (int i = 1; i < 6; ++i) test::bouger_souris_vers(points[i]);
   test::bouger_souris_vers(points[0]);
   EXPECT_EQ(lancement.sortie(10s), 0u);
+  const auto enfants_restants = [&] {
+    long n = 0;
+    HANDLE instantane = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W processus{sizeof processus};
+    for (BOOL encore = Process32FirstW(instantane, &processus); encore; encore = Process32NextW(instantane, &processus))
+      n += processus.th32ParentProcessID == lancement.pid();
+    CloseHandle(instantane);
+    return n;
+  };
+  EXPECT_TRUE(test::attendre_que([&] { return enfants_restants() == 0; }, 5s)) << "its decoder outlived it";
   test::effacer_reglages();
 }
 

@@ -32,6 +32,7 @@ class Lancement {
     GetExitCodeProcess(infos_.hProcess, &code);
     return code;
   }
+  DWORD pid() const { return infos_.dwProcessId; }
   // The program's visible top-level window of that class, once it shows; the
   // message boxes on its way are answered OK.
   HWND fenetre(const wchar_t* classe) const {
