@@ -2,8 +2,10 @@
 #include "slideshow/portee_metafichier.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
+#include <numeric>
 
 namespace pixavue {
 namespace {
@@ -47,6 +49,12 @@ class Lecteur {
 
 // Millimetres a logical unit in each fixed mode, from MM_LOMETRIC (2) on.
 constexpr double kMmParUnite[] = {0.1, 0.01, 0.254, 0.0254, 25.4 / 1440};
+// The same as a fraction: units a millimetre = unites / millimetres.
+struct Fraction {
+  std::int64_t unites, millimetres;
+};
+constexpr Fraction kUnitesParMm[] = {{10, 1}, {100, 1}, {1000, 254}, {10000, 254}, {14400, 254}};
+bool fixe(std::uint32_t mode) { return mode >= 2 && mode <= 6; }
 
 // a then b, as the system combines two world transforms.
 void combiner(const double a[6], const double b[6], double r[6]) {
@@ -67,7 +75,8 @@ std::optional<PorteeEmf> PorteeEmf::depuis_entete(std::span<const std::uint8_t> 
   if (ppm_x < 0.01 || ppm_x > 1000 || ppm_y < 0.01 || ppm_y > 1000) return std::nullopt;
   // The frame is in hundredths of a millimetre.
   const double l = (*droite - *gauche) / 100 * ppm_x, t = (*bas - *haut) / 100 * ppm_y;
-  return PorteeEmf(ppm_x, ppm_y, (*gauche + *droite) / 200 * ppm_x, (*haut + *bas) / 200 * ppm_y,
+  return PorteeEmf(static_cast<std::int32_t>(*px_x), static_cast<std::int32_t>(*px_y), static_cast<std::int32_t>(*mm_x),
+                   static_cast<std::int32_t>(*mm_y), (*gauche + *droite) / 200 * ppm_x, (*haut + *bas) / 200 * ppm_y,
                    kFramesDePortee * std::max({l, t, 16.0}));
 }
 
@@ -94,16 +103,36 @@ bool PorteeEmf::longueur(double l) const {
   return std::fabs(l) * std::max(std::fabs(sx), std::fabs(sy)) * monde <= portee_;
 }
 
+std::array<std::int32_t, 4> PorteeEmf::mapping_libre() const {
+  const Fraction f = kUnitesParMm[fixe(etat_.mode) ? etat_.mode - 2 : 0];
+  std::array<std::int32_t, 4> e{};
+  for (int axe = 0; axe < 2; ++axe) {
+    // Units over pixels for the same millimetres, y running up.
+    std::int64_t fenetre = std::int64_t{mm_[axe]} * f.unites, vue = std::int64_t{px_[axe]} * f.millimetres;
+    const std::int64_t d = std::gcd(fenetre, vue);
+    fenetre /= d, vue /= d;
+    while (fenetre > INT32_MAX || vue > INT32_MAX)
+      fenetre = std::max<std::int64_t>(1, fenetre / 2), vue = std::max<std::int64_t>(1, vue / 2);
+    e[axe] = static_cast<std::int32_t>(fenetre);
+    e[2 + axe] = static_cast<std::int32_t>(axe == 0 ? vue : -vue);
+  }
+  return e;
+}
+
 // The records that change the mapping: true when `type` is one, applied
 // when the system would apply it.
-bool PorteeEmf::changer_mapping(std::uint32_t type, std::span<const std::uint8_t> octets) {
+bool PorteeEmf::changer_mapping(std::uint32_t type, std::span<const std::uint8_t> octets, Suite& suite) {
   const Lecteur r(octets);
   const bool libre = etat_.mode == 7 || etat_.mode == 8;  // MM_ISOTROPIC, MM_ANISOTROPIC
+  // An extent set in a fixed mode does nothing; once that mode is played as
+  // anisotropic extents, it would.
+  if ((type == 9 || type == 11 || type == 31 || type == 32) && fixe(etat_.mode)) suite = Suite::ecarter;
   switch (type) {
     case 17: {  // EMR_SETMAPMODE: each mode starts from its own extents
       auto mode = r.u32(8);
       if (!mode || *mode < 1 || *mode > 8) return true;
       etat_.mode = *mode;
+      if (fixe(*mode)) suite = Suite::en_libre;
       if (*mode == 8) return true;  // keeps the extents it finds
       const double mm = *mode == 1 ? 0 : kMmParUnite[*mode == 7 ? 0 : *mode - 2];
       etat_.ext_fenetre[0] = etat_.ext_fenetre[1] = 1;
@@ -182,9 +211,14 @@ bool PorteeEmf::sauver_restaurer(std::uint32_t type, std::span<const std::uint8_
   return true;
 }
 
-bool PorteeEmf::suivre(std::uint32_t type, std::span<const std::uint8_t> octets) {
-  if (type == 33 || type == 34) return sauver_restaurer(type, octets);
-  if (changer_mapping(type, octets)) return true;
+PorteeEmf::Suite PorteeEmf::suivre(std::uint32_t type, std::span<const std::uint8_t> octets) {
+  if (type == 33 || type == 34) return sauver_restaurer(type, octets) ? Suite::jouer : Suite::ecarter;
+  Suite suite = Suite::jouer;
+  if (changer_mapping(type, octets, suite)) return suite;
+  return atteint(type, octets) ? Suite::jouer : Suite::ecarter;
+}
+
+bool PorteeEmf::atteint(std::uint32_t type, std::span<const std::uint8_t> octets) const {
   const Lecteur r(octets);
   auto points = [&](std::size_t debut, std::uint64_t nombre, bool courts) {
     for (std::uint64_t i = 0; i < nombre; ++i) {

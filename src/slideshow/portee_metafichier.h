@@ -9,6 +9,7 @@
 // for a restored state only when it was saved.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -23,9 +24,19 @@ class PorteeEmf {
   // sane scale: the system's playback would divide by them.
   static std::optional<PorteeEmf> depuis_entete(std::span<const std::uint8_t> entete);
 
-  // True when the record keeps within reach; one that changes the mapping
-  // then applies, as the system's playback applies it.
-  bool suivre(std::uint32_t type, std::span<const std::uint8_t> record);
+  // What the playback does with a record.
+  enum class Suite : std::uint8_t {
+    jouer,
+    ecarter,   // reaches too far, restores what wasn't saved, or sets an extent a fixed mode ignores
+    en_libre,  // sets a fixed metric mode: played as `mapping_libre()`
+  };
+  // A record that changes the mapping then applies, as the system's
+  // playback applies it.
+  Suite suivre(std::uint32_t type, std::span<const std::uint8_t> record);
+
+  // The anisotropic extents that the fixed mode in force stands for on the
+  // reference device: window x and y, then viewport x and y.
+  std::array<std::int32_t, 4> mapping_libre() const;
 
  private:
   struct Etat {
@@ -35,16 +46,24 @@ class PorteeEmf {
     double monde[6] = {1, 0, 0, 1, 0, 0};  // eM11, eM12, eM21, eM22, eDx, eDy
   };
 
-  PorteeEmf(double px_par_mm_x, double px_par_mm_y, double centre_x, double centre_y, double portee)
-      : px_par_mm_{px_par_mm_x, px_par_mm_y}, centre_{centre_x, centre_y}, portee_(portee) {}
+  PorteeEmf(std::int32_t px_x, std::int32_t px_y, std::int32_t mm_x, std::int32_t mm_y, double centre_x,
+            double centre_y, double portee)
+      : px_{px_x, px_y},
+        mm_{mm_x, mm_y},
+        px_par_mm_{double(px_x) / mm_x, double(px_y) / mm_y},
+        centre_{centre_x, centre_y},
+        portee_(portee) {}
   // Logical units to reference pixels along each axis, before the world
   // transform: signed, y-up modes giving a negative y.
   void echelle(double& x, double& y) const;
   bool point(double x, double y) const;
   bool longueur(double l) const;
-  bool changer_mapping(std::uint32_t type, std::span<const std::uint8_t> r);
+  bool changer_mapping(std::uint32_t type, std::span<const std::uint8_t> r, Suite& suite);
+  // True when a drawing record's every point and size is within reach.
+  bool atteint(std::uint32_t type, std::span<const std::uint8_t> r) const;
   bool sauver_restaurer(std::uint32_t type, std::span<const std::uint8_t> r);
 
+  std::int32_t px_[2], mm_[2];  // the reference device: its size in pixels and millimetres
   double px_par_mm_[2];
   double centre_[2];
   double portee_;

@@ -34,6 +34,17 @@ struct MetafichierWindows {
   std::size_t taille;  // bytes of the metafile proper
 };
 
+// A fixed metric mapping mode (MM_LOMETRIC to MM_TWIPS) stands for an
+// anisotropic mapping on the file's reference device: so many logical units
+// a millimetre, and the device's pixels a millimetre. Wine's playback maps
+// those modes at its own screen's resolution instead, which puts a picture
+// recorded on another device in a corner of its frame; played as these
+// extents, it lands where Windows draws it.
+struct MappingLibre {
+  std::uint32_t enregistrement;  // numbered from the header's 0
+  std::int32_t fenetre_x, fenetre_y, vue_x, vue_y;
+};
+
 // An enhanced metafile: its frame in hundredths of a millimetre.
 struct MetafichierAmeliore {
   std::int32_t gauche, haut, droite, bas;
@@ -41,6 +52,9 @@ struct MetafichierAmeliore {
   // The records to leave out at playback, in ascending order, numbered from
   // the header's 0.
   std::vector<std::uint32_t> ecartes;
+  // The records that set a fixed metric mode, to play as their mapping;
+  // the extents the system ignores in those modes are among `ecartes`.
+  std::vector<MappingLibre> mappings_libres;
 };
 
 // Nothing when the file doesn't check out. A Windows metafile without the

@@ -10,19 +10,34 @@
 namespace pixavue::win32 {
 namespace {
 
-// Plays every record but those the walk left out, counted from the header's 0.
+// Plays every record but those the walk left out, counted from the header's
+// 0, and a fixed metric mode as the anisotropic mapping it stands for.
 struct Lecture {
-  const std::vector<std::uint32_t>& ecartes;
-  std::size_t prochain_ecarte = 0;
+  const MetafichierAmeliore& plan;
+  std::size_t prochain_ecarte = 0, prochain_mapping = 0;
   std::uint32_t numero = 0;
 };
+
+void jouer_en_mapping_libre(HDC dc, HANDLETABLE* table, const MappingLibre& m, UINT objets) {
+  const EMRSETMAPMODE mode{{EMR_SETMAPMODE, sizeof(EMRSETMAPMODE)}, MM_ANISOTROPIC};
+  const EMRSETWINDOWEXTEX fenetre{{EMR_SETWINDOWEXTEX, sizeof(EMRSETWINDOWEXTEX)}, {m.fenetre_x, m.fenetre_y}};
+  const EMRSETVIEWPORTEXTEX vue{{EMR_SETVIEWPORTEXTEX, sizeof(EMRSETVIEWPORTEXTEX)}, {m.vue_x, m.vue_y}};
+  for (const EMR* r : {&mode.emr, &fenetre.emr, &vue.emr})
+    PlayEnhMetaFileRecord(dc, table, reinterpret_cast<const ENHMETARECORD*>(r), objets);
+}
 
 int CALLBACK jouer_enregistrement(HDC dc, HANDLETABLE* table, const ENHMETARECORD* enregistrement, int objets,
                                   LPARAM donnees) {
   auto& lecture = *reinterpret_cast<Lecture*>(donnees);
   const std::uint32_t numero = lecture.numero++;
-  if (lecture.prochain_ecarte < lecture.ecartes.size() && lecture.ecartes[lecture.prochain_ecarte] == numero) {
+  const auto& ecartes = lecture.plan.ecartes;
+  if (lecture.prochain_ecarte < ecartes.size() && ecartes[lecture.prochain_ecarte] == numero) {
     ++lecture.prochain_ecarte;
+    return TRUE;
+  }
+  const auto& mappings = lecture.plan.mappings_libres;
+  if (lecture.prochain_mapping < mappings.size() && mappings[lecture.prochain_mapping].enregistrement == numero) {
+    jouer_en_mapping_libre(dc, table, mappings[lecture.prochain_mapping++], static_cast<UINT>(objets));
     return TRUE;
   }
   PlayEnhMetaFileRecord(dc, table, enregistrement, static_cast<UINT>(objets));
@@ -31,8 +46,8 @@ int CALLBACK jouer_enregistrement(HDC dc, HANDLETABLE* table, const ENHMETARECOR
 
 class ImageMetafichier : public ImageWin32 {
  public:
-  ImageMetafichier(PoigneeMetafichier metafichier, Taille naturelle, std::vector<std::uint32_t> ecartes = {})
-      : metafichier_(std::move(metafichier)), naturelle_(naturelle), ecartes_(std::move(ecartes)) {}
+  ImageMetafichier(PoigneeMetafichier metafichier, Taille naturelle, MetafichierAmeliore plan = {})
+      : metafichier_(std::move(metafichier)), naturelle_(naturelle), plan_(std::move(plan)) {}
   Taille taille_naturelle() const override { return naturelle_; }
 
   void preparer(int largeur, int hauteur, Zone fenetre, COLORREF fond, ImagePreparee& cible) const override {
@@ -43,7 +58,7 @@ class ImageMetafichier : public ImageWin32 {
     PoigneeGdi<HBRUSH> pinceau(CreateSolidBrush(fond));
     FillRect(dc.get(), &tout, pinceau.get());
     RECT rect{-fenetre.x0, -fenetre.y0, largeur - fenetre.x0, hauteur - fenetre.y0};
-    Lecture lecture{ecartes_};
+    Lecture lecture{plan_};
     EnumEnhMetaFile(dc.get(), metafichier_.get(), jouer_enregistrement, &lecture, &rect);
     GdiFlush();
     for (std::size_t i = 3; i < 4 * std::size_t(cible.largeur) * cible.hauteur; i += 4) cible.bits[i] = 255;
@@ -52,7 +67,7 @@ class ImageMetafichier : public ImageWin32 {
  private:
   PoigneeMetafichier metafichier_;
   Taille naturelle_;
-  std::vector<std::uint32_t> ecartes_;
+  MetafichierAmeliore plan_;  // what to leave out or play otherwise
 };
 
 // A placeable metafile recorded into an enhanced one the way a placeable
@@ -98,7 +113,7 @@ std::shared_ptr<const Image> decoder_metafichier(std::span<const std::uint8_t> o
     return std::make_shared<ImageMetafichier>(
         std::move(handle),
         Taille{double(emf->droite - emf->gauche) * ppp / 2540.0, double(emf->bas - emf->haut) * ppp / 2540.0},
-        std::move(emf->ecartes));
+        std::move(*emf));
   }
   return nullptr;
 }

@@ -61,12 +61,15 @@ std::vector<std::uint8_t> record(std::uint32_t type, std::vector<std::uint32_t> 
   return r.o;
 }
 
-// The diagram's records left out once these are put before its 20-byte end
+// The diagram's walk once these records are put before its 20-byte end
 // record; nothing when the file doesn't check out.
-std::optional<std::vector<std::uint32_t>> ecartes(const std::vector<std::vector<std::uint8_t>>& records) {
-  auto o = test::lire_echantillon("schema.emf");
+std::optional<MetafichierAmeliore> marcher(const std::vector<std::vector<std::uint8_t>>& records,
+                                           std::vector<std::uint8_t> o = test::lire_echantillon("schema.emf")) {
   for (const auto& r : records) o.insert(o.end() - 20, r.begin(), r.end());
-  auto m = verifier_emf(test::pose(test::pose(o, {48, 4, o.size()}), {52, 4, o[52] + records.size()}));
+  return verifier_emf(test::pose(test::pose(o, {48, 4, o.size()}), {52, 4, o[52] + records.size()}));
+}
+std::optional<std::vector<std::uint32_t>> ecartes(const std::vector<std::vector<std::uint8_t>>& records) {
+  auto m = marcher(records);
   return m ? std::optional(m->ecartes) : std::nullopt;
 }
 const std::uint32_t kFin = test::lire_echantillon("schema.emf")[52] - 1;  // the end record's number
@@ -169,6 +172,29 @@ TEST(VerificationEmf, NothingReachesFarBeyondTheFrame) {
   }
   // A reference device of no millimetres: the playback would divide by it.
   EXPECT_FALSE(verifier_emf(test::pose(test::lire_echantillon("schema.emf"), {80, 4, 0})));
+}
+
+// A fixed metric mode is played as the anisotropic extents it stands for on
+// the file's reference device, here of 4,724 pixels over 100 mm; an extent
+// such a mode ignores is left out, until a free mode takes the next one.
+TEST(VerificationEmf, AFixedMetricModeIsPlayedAsTheExtentsOfItsReferenceDevice) {
+  auto appareil = test::lire_echantillon("schema.emf");
+  for (std::size_t a : {72, 76}) appareil = test::pose(appareil, {a, 4, 4724});
+  for (std::size_t a : {80, 84}) appareil = test::pose(appareil, {a, 4, 100});
+  const auto m = marcher({record(17, {2}), record(9, {5, 5}), record(11, {7, 7}), record(33, {}), record(17, {6}),
+                          record(34, {~0u}), record(31, {1, 2, 1, 2}), record(17, {8}), record(9, {5, 5})},
+                         appareil);
+  ASSERT_TRUE(m);
+  EXPECT_EQ(m->ecartes, (std::vector<std::uint32_t>{kFin + 1, kFin + 2, kFin + 6}));
+  ASSERT_EQ(m->mappings_libres.size(), 2u);
+  const auto& lometrique = m->mappings_libres[0];  // 1,000 units over 4,724 pixels, y up
+  EXPECT_EQ(lometrique.enregistrement, kFin);
+  EXPECT_EQ(std::vector<std::int32_t>({lometrique.fenetre_x, lometrique.fenetre_y, lometrique.vue_x, lometrique.vue_y}),
+            (std::vector<std::int32_t>{250, 250, 1181, -1181}));
+  const auto& twips = m->mappings_libres[1];  // 1,440,000 units over 4,724 x 254 pixels
+  EXPECT_EQ(twips.enregistrement, kFin + 4);
+  EXPECT_EQ(std::vector<std::int32_t>({twips.fenetre_x, twips.vue_x, twips.vue_y}),
+            (std::vector<std::int32_t>{180000, 149987, -149987}));
 }
 
 }  // namespace

@@ -141,11 +141,47 @@ std::vector<std::uint32_t> montrer(const Octets& octets, bool par_le_systeme) {
   return v;
 }
 
+// A recording in a fixed metric mode, made over again in MM_ANISOTROPIC with
+// the extents that mode stands for on the header's reference device: Wine's
+// own playback maps those modes at the screen's resolution instead (and
+// rounds them otherwise), so it plays the twin right, not the recording.
+// The recordings set both extents right after the mode. The extents that the
+// fixed mode ignores are where it is; the rest is the file as it is.
+struct Jumeau {
+  Octets octets;
+  std::vector<std::uint32_t> etendues_ignorees;  // record numbers
+};
+Jumeau jumeau_anisotrope(const Octets& fixe) {
+  constexpr std::int64_t kUnitesParMm[][2] = {{10, 1}, {100, 1}, {1000, 254}, {10000, 254}, {14400, 254}};
+  Jumeau j{fixe, {}};
+  std::uint64_t mode = MM_TEXT;
+  std::uint32_t numero = 1;  // after the header
+  for (auto [position, taille] : test::enregistrements(fixe)) {
+    const auto type = test::lu(fixe, position, 4);
+    if (type == EMR_SETMAPMODE) {
+      mode = test::lu(fixe, position + 8, 4);
+      if (mode >= MM_LOMETRIC && mode <= MM_TWIPS) j.octets = test::pose(j.octets, {position + 8, 4, MM_ANISOTROPIC});
+    }
+    if ((type == EMR_SETWINDOWEXTEX || type == EMR_SETVIEWPORTEXTEX) && mode >= MM_LOMETRIC && mode <= MM_TWIPS) {
+      const auto [unites, millimetres] = kUnitesParMm[mode - MM_LOMETRIC];
+      for (int axe = 0; axe < 2; ++axe) {
+        const std::int64_t px = test::lu(fixe, 72 + 4 * axe, 4), mm = test::lu(fixe, 80 + 4 * axe, 4);
+        const std::int64_t v = type == EMR_SETWINDOWEXTEX ? mm * unites : (axe ? -px : px) * millimetres;
+        j.octets = test::pose(j.octets, {position + 8 + 4 * axe, 4, std::uint64_t(v) & 0xFFFFFFFFu});
+      }
+      j.etendues_ignorees.push_back(numero);
+    }
+    ++numero;
+  }
+  return j;
+}
+
 void comparer_au_systeme(const Octets& octets) {
   const auto verifie = verifier_emf(octets);
   ASSERT_TRUE(verifie);
-  EXPECT_EQ(verifie->ecartes, std::vector<std::uint32_t>{}) << "records the walk left out";
-  const auto attendus = montrer(octets, true);
+  const Jumeau jumeau = jumeau_anisotrope(octets);
+  EXPECT_EQ(verifie->ecartes, jumeau.etendues_ignorees) << "records the walk left out";
+  const auto attendus = montrer(jumeau.octets, true);
   const auto dessines = std::count_if(attendus.begin(), attendus.end(), [](auto p) { return p != 0xFFFFFFFFu; });
   EXPECT_GT(std::size_t(dessines), attendus.size() / 100) << "the system draws it: " << dessines;
   EXPECT_TRUE(montrer(octets, false) == attendus) << "the same pixels as the system's playback";
@@ -167,6 +203,21 @@ TEST(Metafichiers, EveryWriterFileAndGdiRecordingShowsAsTheSystemPlaysIt) {
     comparer_au_systeme(enregistrer_gdi(mode, &kCadre));
     // Above the origin in the y-up modes, with its own origins, framed by GDI.
     comparer_au_systeme(enregistrer_gdi(mode, nullptr, true, true));
+  }
+}
+
+// A recording made on a reference device of 1,200 dpi, whose size the header
+// gives (4,724 pixels over 100 mm).
+Octets sur_appareil_1200_ppp(Octets o) {
+  for (std::size_t a : {72, 76}) o = test::pose(o, {a, 4, 4724});
+  for (std::size_t a : {80, 84}) o = test::pose(o, {a, 4, 100});
+  return o;
+}
+
+TEST(Metafichiers, AFixedMetricModeShowsAsItsAnisotropicTwinOnAnotherReferenceDevice) {
+  for (int mode = MM_LOMETRIC; mode <= MM_TWIPS; ++mode) {
+    SCOPED_TRACE(testing::Message() << "mode " << mode);
+    comparer_au_systeme(sur_appareil_1200_ppp(enregistrer_gdi(mode, &kCadre)));
   }
 }
 
