@@ -172,7 +172,12 @@ bool PorteeEmf::changer_mapping(std::uint32_t type, std::span<const std::uint8_t
       double x[6];
       for (int i = 0; i < 6; ++i) {
         auto v = r.f32(8 + 4 * i);
-        if (!v) return true;  // the system refuses it
+        // Not a float the system would take: Wine's playback takes a NaN all
+        // the same, and a dashed pen then never reaches the end of a stroke.
+        if (!v) {
+          suite = Suite::ecarter;
+          return true;
+        }
         x[i] = *v;
       }
       const std::uint32_t mode = type == 35 ? 4 : r.u32(32).value_or(0);
@@ -181,10 +186,20 @@ bool PorteeEmf::changer_mapping(std::uint32_t type, std::span<const std::uint8_t
         std::copy(identite, identite + 6, etat_.monde);
         return true;
       }
-      if (mode < 2 || mode > 4 || x[0] * x[3] == x[1] * x[2]) return true;  // not invertible: refused
-      if (mode == 2) combiner(x, etat_.monde, etat_.monde);                 // MWT_LEFTMULTIPLY
-      if (mode == 3) combiner(etat_.monde, x, etat_.monde);                 // MWT_RIGHTMULTIPLY
-      if (mode == 4) std::copy(x, x + 6, etat_.monde);
+      if (mode < 2 || mode > 4 || x[0] * x[3] == x[1] * x[2]) {  // not invertible, or no mode
+        suite = Suite::ecarter;
+        return true;
+      }
+      double monde[6];
+      if (mode == 2) combiner(x, etat_.monde, monde);  // MWT_LEFTMULTIPLY
+      if (mode == 3) combiner(etat_.monde, x, monde);  // MWT_RIGHTMULTIPLY
+      if (mode == 4) std::copy(x, x + 6, monde);
+      // Products that leave what a float holds well are the same NaN to come.
+      if (std::any_of(monde, monde + 6, [](double v) { return !(std::fabs(v) <= 1e9); })) {
+        suite = Suite::ecarter;
+        return true;
+      }
+      std::copy(monde, monde + 6, etat_.monde);
       return true;
     }
   }

@@ -305,8 +305,27 @@ bool enregistrement_sur(std::uint32_t type, const Octets& r, Compteurs& c) {
       if (!bitmap(16) || *d(20) == 0) return false;
       break;
     case EMR_EXTCREATEPEN: {
-      auto entrees = d(48);
-      if (!bitmap(12) || !entrees || !tient(52, *entrees, 4)) return false;
+      // The playback makes this pen itself from the record's fields (see
+      // the decoder): what they describe must be a pen the system makes.
+      auto style = d(28), brosse = d(36), hachure = d(44), entrees = d(48);
+      if (!bitmap(12) || !style || !brosse || !hachure || !entrees || !tient(52, *entrees, 4)) return false;
+      const bool geometrique = (*style & 0x000F0000u) == 0x00010000u;  // PS_GEOMETRIC
+      const bool libre = (*style & 0x0000000Fu) == 7;                  // PS_USERSTYLE
+      if (libre && (*entrees == 0 || *entrees > 16)) return false;
+      switch (*brosse) {
+        case 0:  // BS_SOLID
+        case 1:  // BS_NULL
+          break;
+        case 2:  // BS_HATCHED, HS_HORIZONTAL to HS_DIAGCROSS
+          if (!geometrique || *hachure > 5) return false;
+          break;
+        case 5:  // BS_DIBPATTERN and BS_DIBPATTERNPT: the record's own bitmap
+        case 6:
+          if (!geometrique || *d(16) == 0) return false;
+          break;
+        default:  // a bitmap handle, or a style no pen takes
+          return false;
+      }
       break;
     }
     default:

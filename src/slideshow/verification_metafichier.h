@@ -5,10 +5,8 @@
 // when the walk vouches for its contents: every count fits its record, every
 // object index is in range, every bitmap checks out, and the picture stays
 // within limits that keep a valid but hostile file from freezing the
-// slideshow. An enhanced metafile's other records are left out at playback,
-// so that one record a writer got wrong or the walk can't read doesn't cost
-// the whole picture; a Windows metafile, which the system converts whole,
-// is refused instead.
+// slideshow. The other records are left out at playback, so that one record
+// a writer got wrong or the walk can't read doesn't cost the whole picture.
 #pragma once
 
 #include <cstddef>
@@ -32,7 +30,30 @@ struct MetafichierWindows {
   std::uint16_t unites_par_pouce;
   std::size_t debut;
   std::size_t taille;  // bytes of the metafile proper
+  // The records to leave out at playback, in ascending order, numbered from
+  // the first after the header.
+  std::vector<std::uint32_t> ecartes;
 };
+
+// True for the records that create an object: each takes the lowest free
+// slot of the playback's object table, so one left out must still take it.
+bool creation_wmf(std::uint16_t fonction);
+
+// A META_BITBLT or META_STRETCHBLT that carries its own device-dependent
+// bitmap, in the file's layout: the system's playback reads that bitmap in a
+// layout of its own, so the program draws it itself. Rows run top down,
+// `octets_par_ligne` apart.
+struct BlitDdb {
+  std::int16_t x, y, largeur, hauteur;                  // the destination, in logical units
+  std::int16_t source_x, source_y, source_l, source_h;  // inside the bitmap
+  std::uint32_t operation;                              // the raster operation
+  std::uint16_t largeur_bitmap, hauteur_bitmap, octets_par_ligne;
+  std::uint8_t bits_par_pixel;  // 24 or 32
+  std::span<const std::uint8_t> pixels;
+};
+// From the record's parameters (the words after its function); nothing
+// unless the bitmap's sizes check out and the source lies inside it.
+std::optional<BlitDdb> lire_blit_ddb(std::uint16_t fonction, std::span<const std::uint8_t> parametres);
 
 // A fixed metric mapping mode (MM_LOMETRIC to MM_TWIPS) stands for an
 // anisotropic mapping on the file's reference device: so many logical units

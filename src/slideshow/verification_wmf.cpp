@@ -1,5 +1,6 @@
 // Walks a Windows metafile's whole record chain before any system playback
 // sees it.
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -61,6 +62,115 @@ constexpr ParametresMin kParametresWmf[] = {
     {0x0416, 4}, {0x0419, 4}, {0x0228, 2}, {0x0200, 0}, {0x061D, 6}, {0x0429, 4}, {0x012A, 1}, {0x012B, 1},
 };
 
+// True when the walk vouches for a record's contents: its counts fit in it,
+// its object indexes name objects, its bitmaps check out, and it stays
+// within the picture's budgets. `p` holds its parameters.
+bool enregistrement_sur(std::uint16_t fonction, const Octets& p, std::vector<bool>& table, Compteurs& c) {
+  const std::uint64_t parametres = p.taille() / 2;
+  auto parametre = [&](std::uint64_t i) { return p.mot(i * 2); };
+  for (auto [f_min, mots_min] : kParametresWmf)
+    if (fonction == f_min && parametres < mots_min) return false;
+
+  switch (fonction) {
+    case META_POLYGON:
+    case META_POLYLINE: {
+      auto nombre = parametre(0);
+      if (!nombre || parametres < 1 + std::uint64_t{*nombre} * 2 || !c.ajouter(c.points, *nombre, kMaxPoints))
+        return false;
+      break;
+    }
+    case META_POLYPOLYGON: {
+      auto polygones = parametre(0);
+      if (!polygones || parametres < 1 + std::uint64_t{*polygones}) return false;
+      std::uint64_t total = 0;
+      for (std::uint64_t i = 0; i < *polygones; ++i) total += *parametre(1 + i);
+      if (parametres < 1 + *polygones + 2 * total || !c.ajouter(c.points, total, kMaxPoints)) return false;
+      break;
+    }
+    case META_TEXTOUT: {
+      auto longueur = parametre(0);
+      if (!longueur || parametres < 1 + (std::uint64_t{*longueur} + 1) / 2 + 2 ||
+          !c.ajouter(c.caracteres, *longueur, kMaxCaracteres))
+        return false;
+      break;
+    }
+    case META_EXTTEXTOUT: {
+      auto longueur = parametre(2), options = parametre(3);
+      if (!longueur || !options) return false;
+      std::uint64_t requis = 4 + ((*options & 0x0006) ? 4 : 0) + (std::uint64_t{*longueur} + 1) / 2;
+      if (parametres < requis || !c.ajouter(c.caracteres, *longueur, kMaxCaracteres)) return false;
+      // Optional spacing: when present it must hold one word a character.
+      if (parametres > requis && parametres < requis + *longueur) return false;
+      break;
+    }
+    case META_SELECTOBJECT:
+    case META_SELECTPALETTE:
+    case META_DELETEOBJECT: {
+      auto indice = parametre(0);
+      if (!indice || *indice >= table.size() || !table[*indice]) return false;
+      if (fonction == META_DELETEOBJECT) table[*indice] = false;
+      break;
+    }
+    case META_FILLREGION:
+    case META_FRAMEREGION:
+    case META_INVERTREGION:
+    case META_PAINTREGION:
+    case META_SELECTCLIPREGION: {
+      // The playback reads the handle table at each of these indexes (a
+      // region, then a brush for the first two) with no check of its own;
+      // a clipping region of 0 clears the clipping without reading it.
+      const int champs = fonction == META_FILLREGION || fonction == META_FRAMEREGION ? 2 : 1;
+      for (int i = 0; i < champs; ++i) {
+        auto indice = parametre(i);
+        if (!indice) return false;
+        if (fonction == META_SELECTCLIPREGION && *indice == 0) continue;
+        if (*indice >= table.size() || !table[*indice]) return false;
+      }
+      break;
+    }
+    case META_ESCAPE: {
+      auto longueur = parametre(1);
+      if (!longueur || parametres < 2 + (std::uint64_t{*longueur} + 1) / 2) return false;
+      break;
+    }
+    case META_DIBBITBLT:
+    case META_DIBSTRETCHBLT:
+    case META_STRETCHDIB:
+    case META_SETDIBTODEV:
+    case META_DIBCREATEPATTERNBRUSH: {
+      // Words before the bitmap; the two blits carry none in their short form.
+      std::uint64_t avant = fonction == META_DIBBITBLT       ? 8
+                            : fonction == META_DIBSTRETCHBLT ? 10
+                            : fonction == META_STRETCHDIB    ? 11
+                            : fonction == META_SETDIBTODEV   ? 9
+                                                             : 2;
+      const bool sans_bitmap =
+          (fonction == META_DIBBITBLT && parametres == 9) || (fonction == META_DIBSTRETCHBLT && parametres == 11);
+      if (sans_bitmap) break;
+      if (parametres <= avant || !verifier_dib(p.sous(avant * 2, (parametres - avant) * 2), nullptr, c)) return false;
+      break;
+    }
+    case META_BITBLT:
+    case META_STRETCHBLT:
+      // The system's playback reads their bitmap in a layout of its own;
+      // the program draws them itself, from what this reads.
+      if (auto blit = lire_blit_ddb(fonction, p.octets(0, p.taille())))
+        return c.ajouter(c.pixels, std::uint64_t{blit->largeur_bitmap} * blit->hauteur_bitmap, kMaxPixelsBitmap);
+      return false;
+    case META_CREATEPATTERNBRUSH:
+    case META_CREATEREGION:
+    case META_SETPALENTRIES:
+    case META_ANIMATEPALETTE:
+    case META_RESIZEPALETTE:
+      // Device-dependent bitmaps, regions and palette edits: old, rare, and
+      // full of sizes the playback trusts. Left out.
+      return false;
+    default:
+      break;
+  }
+  return true;
+}
+
 std::optional<MetafichierWindows> verifier_records_wmf(const Octets& f, MetafichierWindows m) {
   // METAHEADER
   auto type = f.mot(0), entete = f.mot(2), version = f.mot(4), objets = f.mot(10);
@@ -86,110 +196,16 @@ std::optional<MetafichierWindows> verifier_records_wmf(const Octets& f, Metafich
       return std::nullopt;
     const std::uint64_t parametres = *mots - 3;  // words after the function
     const Octets p = f.sous(position + 6, parametres * 2);
-    auto parametre = [&](std::uint64_t i) { return p.mot(i * 2); };
 
     if (*fonction == META_EOF) return m;
-    for (auto [f_min, mots_min] : kParametresWmf)
-      if (*fonction == f_min && parametres < mots_min) return std::nullopt;
-
-    switch (*fonction) {
-      case META_POLYGON:
-      case META_POLYLINE: {
-        auto nombre = parametre(0);
-        if (!nombre || parametres < 1 + std::uint64_t{*nombre} * 2 || !c.ajouter(c.points, *nombre, kMaxPoints))
-          return std::nullopt;
-        break;
-      }
-      case META_POLYPOLYGON: {
-        auto polygones = parametre(0);
-        if (!polygones || parametres < 1 + std::uint64_t{*polygones}) return std::nullopt;
-        std::uint64_t total = 0;
-        for (std::uint64_t i = 0; i < *polygones; ++i) total += *parametre(1 + i);
-        if (parametres < 1 + *polygones + 2 * total || !c.ajouter(c.points, total, kMaxPoints)) return std::nullopt;
-        break;
-      }
-      case META_TEXTOUT: {
-        auto longueur = parametre(0);
-        if (!longueur || parametres < 1 + (std::uint64_t{*longueur} + 1) / 2 + 2 ||
-            !c.ajouter(c.caracteres, *longueur, kMaxCaracteres))
-          return std::nullopt;
-        break;
-      }
-      case META_EXTTEXTOUT: {
-        auto longueur = parametre(2), options = parametre(3);
-        if (!longueur || !options) return std::nullopt;
-        std::uint64_t requis = 4 + ((*options & 0x0006) ? 4 : 0) + (std::uint64_t{*longueur} + 1) / 2;
-        if (parametres < requis || !c.ajouter(c.caracteres, *longueur, kMaxCaracteres)) return std::nullopt;
-        // Optional spacing: when present it must hold one word a character.
-        if (parametres > requis && parametres < requis + *longueur) return std::nullopt;
-        break;
-      }
-      case META_SELECTOBJECT:
-      case META_SELECTPALETTE:
-      case META_DELETEOBJECT: {
-        auto indice = parametre(0);
-        if (!indice || *indice >= table.size() || !table[*indice]) return std::nullopt;
-        if (*fonction == META_DELETEOBJECT) table[*indice] = false;
-        break;
-      }
-      case META_FILLREGION:
-      case META_FRAMEREGION:
-      case META_INVERTREGION:
-      case META_PAINTREGION:
-      case META_SELECTCLIPREGION: {
-        // The playback reads the handle table at each of these indexes (a
-        // region, then a brush for the first two) with no check of its own;
-        // a clipping region of 0 clears the clipping without reading it.
-        const int champs = *fonction == META_FILLREGION || *fonction == META_FRAMEREGION ? 2 : 1;
-        for (int i = 0; i < champs; ++i) {
-          auto indice = parametre(i);
-          if (!indice) return std::nullopt;
-          if (*fonction == META_SELECTCLIPREGION && *indice == 0) continue;
-          if (*indice >= table.size() || !table[*indice]) return std::nullopt;
-        }
-        break;
-      }
-      case META_ESCAPE: {
-        auto longueur = parametre(1);
-        if (!longueur || parametres < 2 + (std::uint64_t{*longueur} + 1) / 2) return std::nullopt;
-        break;
-      }
-      case META_DIBBITBLT:
-      case META_DIBSTRETCHBLT:
-      case META_STRETCHDIB:
-      case META_SETDIBTODEV:
-      case META_DIBCREATEPATTERNBRUSH: {
-        // Words before the bitmap; the two blits carry none in their short form.
-        std::uint64_t avant = *fonction == META_DIBBITBLT       ? 8
-                              : *fonction == META_DIBSTRETCHBLT ? 10
-                              : *fonction == META_STRETCHDIB    ? 11
-                              : *fonction == META_SETDIBTODEV   ? 9
-                                                                : 2;
-        const bool sans_bitmap =
-            (*fonction == META_DIBBITBLT && parametres == 9) || (*fonction == META_DIBSTRETCHBLT && parametres == 11);
-        if (sans_bitmap) break;
-        if (parametres <= avant || !verifier_dib(p.sous(avant * 2, (parametres - avant) * 2), nullptr, c))
-          return std::nullopt;
-        break;
-      }
-      case META_BITBLT:
-      case META_STRETCHBLT:
-      case META_CREATEPATTERNBRUSH:
-      case META_CREATEREGION:
-      case META_SETPALENTRIES:
-      case META_ANIMATEPALETTE:
-      case META_RESIZEPALETTE:
-        // Device-dependent bitmaps, regions and palette edits: old, rare, and
-        // full of sizes the playback trusts. Refused.
-        return std::nullopt;
-      default:
-        break;
-    }
+    // Whole and in its place, but not vouched for: left out at playback,
+    // where a creation left out still takes its slot (see the decoder).
+    if (!enregistrement_sur(*fonction, p, table, c)) m.ecartes.push_back(n);
     for (std::uint16_t creation : kCreationsWmf) {
       if (*fonction != creation) continue;
       std::size_t libre = 0;
       while (libre < table.size() && table[libre]) ++libre;
-      if (libre == table.size()) return std::nullopt;
+      if (libre == table.size()) return std::nullopt;  // the playback would lose track of the table
       table[libre] = true;
     }
     position += std::uint64_t{*mots} * 2;
@@ -198,6 +214,51 @@ std::optional<MetafichierWindows> verifier_records_wmf(const Octets& f, Metafich
 }
 
 }  // namespace
+
+bool creation_wmf(std::uint16_t fonction) {
+  return std::find(kCreationsWmf.begin(), kCreationsWmf.end(), fonction) != kCreationsWmf.end();
+}
+
+std::optional<BlitDdb> lire_blit_ddb(std::uint16_t fonction, std::span<const std::uint8_t> parametres) {
+  const Octets p(parametres);
+  auto mot = [&](std::uint64_t i) { return p.mot(i * 2); };
+  // Words before the bitmap: the operation, then the source's corner (and
+  // size, when stretched), then the destination. The forms without a bitmap
+  // are shorter.
+  const bool etire = fonction == META_STRETCHBLT;
+  const std::uint64_t avant = etire ? 10 : 8;
+  if (p.taille() / 2 < avant + 5) return std::nullopt;
+  // Bitmap16: type, width, height, bytes a row, planes and bits a pixel (a
+  // byte each), then the rows.
+  auto op_bas = mot(0), op_haut = mot(1), largeur = mot(avant + 1), hauteur = mot(avant + 2), ligne = mot(avant + 3),
+       plans_bits = mot(avant + 4);
+  BlitDdb b{};
+  b.operation = std::uint32_t{*op_bas} | std::uint32_t{*op_haut} << 16;
+  const auto signe = [&](std::uint64_t i) { return static_cast<std::int16_t>(*mot(i)); };
+  if (etire) {
+    b.source_h = signe(2), b.source_l = signe(3), b.source_y = signe(4), b.source_x = signe(5);
+    b.hauteur = signe(6), b.largeur = signe(7), b.y = signe(8), b.x = signe(9);
+  } else {
+    b.source_y = signe(2), b.source_x = signe(3), b.hauteur = b.source_h = signe(4);
+    b.largeur = b.source_l = signe(5), b.y = signe(6), b.x = signe(7);
+  }
+  b.largeur_bitmap = *largeur, b.hauteur_bitmap = *hauteur, b.octets_par_ligne = *ligne;
+  b.bits_par_pixel = static_cast<std::uint8_t>(*plans_bits >> 8);
+  if ((*plans_bits & 0xFF) != 1 || (b.bits_par_pixel != 24 && b.bits_par_pixel != 32)) return std::nullopt;
+  if (b.largeur_bitmap == 0 || b.hauteur_bitmap == 0 ||
+      b.octets_par_ligne < (std::uint64_t{b.largeur_bitmap} * b.bits_par_pixel + 15) / 16 * 2)
+    return std::nullopt;
+  const std::uint64_t debut = (avant + 5) * 2, requis = std::uint64_t{b.octets_par_ligne} * b.hauteur_bitmap;
+  if (!p.contient(debut, requis)) return std::nullopt;
+  b.pixels = p.octets(debut, requis);
+  // The source inside the bitmap, mirrored sizes counting by their extent.
+  const auto dans = [](std::int64_t debut_, std::int64_t etendue, std::int64_t cote) {
+    return std::min(debut_, debut_ + etendue) >= 0 && std::max(debut_, debut_ + etendue) <= cote;
+  };
+  if (!dans(b.source_x, b.source_l, b.largeur_bitmap) || !dans(b.source_y, b.source_h, b.hauteur_bitmap))
+    return std::nullopt;
+  return b;
+}
 
 std::optional<MetafichierWindows> verifier_wmf(std::span<const std::uint8_t> octets) {
   const Octets f(octets);
@@ -210,7 +271,8 @@ std::optional<MetafichierWindows> verifier_wmf(std::span<const std::uint8_t> oct
                        static_cast<std::int16_t>(*f.mot(12)),
                        *f.mot(14),
                        22,
-                       0};
+                       0,
+                       {}};
   if (m.unites_par_pouce == 0 || m.droite <= m.gauche || m.bas <= m.haut) return std::nullopt;
   return verifier_records_wmf(f.sous(22, f.taille() - 22), m);
 }

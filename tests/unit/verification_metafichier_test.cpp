@@ -27,24 +27,14 @@ TEST(VerificationMetafichier, BrokenFilesFail) {
   const std::size_t select = 22 + 18 + 8 + 10 + 10 + 14, polygone = select + 8 + 14 + 14 + 8 + 14;
   ASSERT_EQ(wmf[select + 4] | wmf[polygone + 4] << 8, 0x242D);
   for (test::Retouche r : std::initializer_list<test::Retouche>{
-           {0, 4, 0},             // no placeable header
-           {14, 2, 0},            // no units per inch
-           {10, 2, 0},            // an empty box: right = left
-           {select + 6, 2, 7},    // selects slot 7 of two
-           {polygone + 6, 2, 4},  // four points in a record that holds three
-           {polygone + 6, 2, 0xFFFF},
+           {0, 4, 0},                 // no placeable header
+           {14, 2, 0},                // no units per inch
+           {10, 2, 0},                // an empty box: right = left
            {22 + 18, 4, 0x7FFFFFFF},  // the first record's size
            {22 + 18, 4, 0},
            {wmf.size() - 2, 2, 0x1E},  // the end record made a SaveDC: the chain runs out
        })
     EXPECT_FALSE(verifier_wmf(test::pose(wmf, r))) << r.a;
-  // The region records read the handle table at their indexes unchecked:
-  // the drawing's select made one of them names slot 7 of two, or its own.
-  for (std::uint16_t region : {0x012A, 0x012B, 0x012C}) {
-    const auto fait = test::pose(wmf, {select + 4, 2, region});
-    EXPECT_TRUE(verifier_wmf(fait)) << region;
-    EXPECT_FALSE(verifier_wmf(test::pose(fait, {select + 6, 2, 7}))) << region;
-  }
   for (test::Retouche r : std::initializer_list<test::Retouche>{
            {40, 1, 0},          // the signature
            {32, 4, 0},          // an empty frame: right = left
@@ -52,6 +42,54 @@ TEST(VerificationMetafichier, BrokenFilesFail) {
            {52, 4, 5'000'000},  // records beyond the limit
        })
     EXPECT_FALSE(verifier_emf(test::pose(emf, r))) << r.a;
+}
+
+// A Windows metafile's record whose contents the walk can't vouch for is
+// left out, as in an enhanced one; the drawing's records after its 18-byte
+// header at 22 are map mode, window origin and extent, brush, select (4),
+// rectangle, brush, select, ellipse, polygon (9), two deletions, end (12).
+std::optional<std::vector<std::uint32_t>> ecartes_wmf(std::vector<test::Retouche> retouches,
+                                                      const std::vector<std::uint8_t>& avant_la_fin = {}) {
+  auto o = test::lire_echantillon("dessin.wmf");
+  for (const auto& r : retouches) o = test::pose(o, r);
+  o.insert(o.end() - 6, avant_la_fin.begin(), avant_la_fin.end());
+  auto m = verifier_wmf(test::pose(o, {22 + 6, 4, (o.size() - 22) / 2}));
+  return m ? std::optional(m->ecartes) : std::nullopt;
+}
+
+// META_BITBLT (0x0922) of a 2 x 2 bitmap of `bits` bits a pixel, the
+// bitmap's rows `ligne` bytes apart.
+std::vector<std::uint8_t> blit_ddb(std::uint16_t bits, std::uint16_t ligne, std::uint16_t source_x = 0) {
+  test::Octets r;
+  const std::uint32_t mots = 3 + 13 + ligne;             // two rows of `ligne` bytes
+  r.u32(mots).u16(0x0922).u16(0x0020).u16(0x00CC);       // SRCCOPY
+  r.u16(0).u16(source_x).u16(2).u16(2).u16(10).u16(10);  // source y and x, height, width, destination y and x
+  r.u16(0).u16(2).u16(2).u16(ligne).u16(1 | bits << 8);  // Bitmap16
+  for (int i = 0; i < 2 * ligne; ++i) r.u8(0x80);
+  return r.o;
+}
+
+TEST(VerificationWmf, ARecordItCannotVouchForIsLeftOutNotThePicture) {
+  const std::size_t select = 22 + 18 + 8 + 10 + 10 + 14, polygone = select + 8 + 14 + 14 + 8 + 14;
+  EXPECT_EQ(ecartes_wmf({}), std::vector<std::uint32_t>{});
+  EXPECT_EQ(ecartes_wmf({{select + 6, 2, 7}}), std::vector<std::uint32_t>{4}) << "selects slot 7 of two";
+  EXPECT_EQ(ecartes_wmf({{polygone + 6, 2, 4}}), std::vector<std::uint32_t>{9}) << "4 points where 3 are";
+  EXPECT_EQ(ecartes_wmf({{polygone + 6, 2, 0xFFFF}}), std::vector<std::uint32_t>{9});
+  // The region records read the handle table at their indexes unchecked:
+  // the drawing's select made one of them names slot 7 of two, or its own.
+  for (std::uint16_t region : {0x012A, 0x012B, 0x012C}) {
+    EXPECT_EQ(ecartes_wmf({{select + 4, 2, region}}), std::vector<std::uint32_t>{}) << region;
+    EXPECT_EQ(ecartes_wmf({{select + 4, 2, region}, {select + 6, 2, 7}}), std::vector<std::uint32_t>{4}) << region;
+  }
+  // Device-dependent bitmaps of 24 and 32 bits, whose sizes check out.
+  EXPECT_EQ(ecartes_wmf({}, blit_ddb(32, 8)), std::vector<std::uint32_t>{});
+  EXPECT_EQ(ecartes_wmf({}, blit_ddb(24, 6)), std::vector<std::uint32_t>{});
+  for (const auto& mauvais : {blit_ddb(32, 6), blit_ddb(24, 4), blit_ddb(8, 2), blit_ddb(32, 8, 1)})
+    EXPECT_EQ(ecartes_wmf({}, mauvais), std::vector<std::uint32_t>{12}) << "rows too short, no colours, or out of it";
+  const auto entier = blit_ddb(32, 8);
+  const std::vector<std::uint8_t> coupe(entier.begin(), entier.end() - 4);
+  EXPECT_EQ(ecartes_wmf({}, test::pose(coupe, {0, 4, coupe.size() / 2})), std::vector<std::uint32_t>{12})
+      << "a row cut short";
 }
 
 std::vector<std::uint8_t> record(std::uint32_t type, std::vector<std::uint32_t> mots) {
@@ -161,6 +199,10 @@ TEST(VerificationEmf, NothingReachesFarBeyondTheFrame) {
         ellipse},
        {5}},
       {{record(36, {f(1e5f), 0, 0, f(1e5f), 0, 0, 2}), ellipse}, {2}},
+      // A world transform the system's float can't hold well is left out:
+      // NaN, and products past a billion.
+      {{record(36, {0x7FC00000, 0, 0, f(1), 0, 0, 2}), ellipse}, {1}},
+      {{record(36, {f(1e5f), 0, 0, f(1e5f), 0, 0, 2}), record(36, {f(1e5f), 0, 0, f(1e5f), 0, 0, 2})}, {2}},
       {{record(41, {50, 50, 10, 0, f(1e9f)})}, {1}},  // an arc swept a billion degrees round
       // Only a state saved is restored: none, then the lowest level of all.
       {{record(34, {~0u}), record(33, {}), record(34, {0x80000000}), record(34, {~0u})}, {1, 3}},

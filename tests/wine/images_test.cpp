@@ -141,17 +141,21 @@ std::vector<std::uint32_t> montrer(const Octets& octets, bool par_le_systeme) {
   return v;
 }
 
-// A recording in a fixed metric mode, made over again in MM_ANISOTROPIC with
-// the extents that mode stands for on the header's reference device: Wine's
-// own playback maps those modes at the screen's resolution instead (and
-// rounds them otherwise), so it plays the twin right, not the recording.
-// The recordings set both extents right after the mode. The extents that the
-// fixed mode ignores are where it is; the rest is the file as it is.
+// A file made over into the twin that Wine's own playback draws as Windows
+// draws the file, where that playback goes wrong:
+// - a fixed metric mode becomes MM_ANISOTROPIC with the extents it stands
+//   for on the header's reference device (Wine maps those modes at the
+//   screen's resolution, and rounds them otherwise); the recordings set both
+//   extents right after the mode, and the extents the fixed mode ignores
+//   are where it is;
+// - an extended pen is written in the 64-bit layout of EXTLOGPEN, 8 bytes
+//   aligned and with a hatch field 8 bytes wide, as Wine's 64-bit playback
+//   reads it.
 struct Jumeau {
   Octets octets;
   std::vector<std::uint32_t> etendues_ignorees;  // record numbers
 };
-Jumeau jumeau_anisotrope(const Octets& fixe) {
+Jumeau jumeau_de_wine(const Octets& fixe) {
   constexpr std::int64_t kUnitesParMm[][2] = {{10, 1}, {100, 1}, {1000, 254}, {10000, 254}, {14400, 254}};
   Jumeau j{fixe, {}};
   std::uint64_t mode = MM_TEXT;
@@ -173,13 +177,26 @@ Jumeau jumeau_anisotrope(const Octets& fixe) {
     }
     ++numero;
   }
+  // The pens last, from the end, as each grows by 8 bytes.
+  const auto records = test::enregistrements(j.octets);
+  for (auto r = records.rbegin(); r != records.rend(); ++r) {
+    const auto [position, taille] = *r;
+    if (test::lu(j.octets, position, 4) != EMR_EXTCREATEPEN) continue;
+    for (std::size_t champ : {12, 20})  // the bitmap's offsets, past the pen
+      if (test::lu(j.octets, position + champ, 4) >= 28)
+        j.octets = test::pose(j.octets, {position + champ, 4, test::lu(j.octets, position + champ, 4) + 8});
+    j.octets = test::pose(j.octets, {position + 4, 4, taille + 8});
+    j.octets.insert(j.octets.begin() + std::ptrdiff_t(position + 48), 4, 0);  // the hatch, 8 bytes wide
+    j.octets.insert(j.octets.begin() + std::ptrdiff_t(position + 28), 4, 0);  // the pen, 8 bytes aligned
+  }
+  j.octets = test::pose(j.octets, {48, 4, j.octets.size()});
   return j;
 }
 
 void comparer_au_systeme(const Octets& octets) {
   const auto verifie = verifier_emf(octets);
   ASSERT_TRUE(verifie);
-  const Jumeau jumeau = jumeau_anisotrope(octets);
+  const Jumeau jumeau = jumeau_de_wine(octets);
   EXPECT_EQ(verifie->ecartes, jumeau.etendues_ignorees) << "records the walk left out";
   const auto attendus = montrer(jumeau.octets, true);
   const auto dessines = std::count_if(attendus.begin(), attendus.end(), [](auto p) { return p != 0xFFFFFFFFu; });
@@ -221,6 +238,59 @@ TEST(Metafichiers, AFixedMetricModeShowsAsItsAnisotropicTwinOnAnotherReferenceDe
   }
 }
 
+// A chart's axes, grid and outline, drawn over a null pen with a plain one
+// (EMR_CREATEPEN), which Wine's playback draws; or with the same pen as
+// charting programs write it: geometric, solid, round ends and joins, one
+// unit wide, no style entries (EMR_EXTCREATEPEN, in the file's 32-bit
+// layout, which Wine's 64-bit playback misreads). Wine's recorder writes
+// the plain pen either way, so the second is made from the first.
+Octets graphique(bool stylo_etendu) {
+  HDC dc = CreateEnhMetaFileW(nullptr, nullptr, &kCadre, nullptr);
+  SelectObject(dc, GetStockObject(NULL_PEN));
+  SelectObject(dc, GetStockObject(NULL_BRUSH));
+  PoigneeGdi<HPEN> stylo(CreatePen(PS_SOLID, 1, RGB(20, 40, 160)));
+  SelectObject(dc, stylo.get());
+  BeginPath(dc);
+  for (int x = 20; x <= 280; x += 20) {
+    MoveToEx(dc, x, 10, nullptr);
+    LineTo(dc, x, 200);
+  }
+  MoveToEx(dc, 10, 200, nullptr);
+  LineTo(dc, 290, 200);
+  EndPath(dc);
+  StrokePath(dc);
+  Ellipse(dc, 60, 40, 240, 180);
+  SelectObject(dc, GetStockObject(NULL_PEN));
+  PoigneeMetafichier emf(CloseEnhMetaFile(dc));
+  Octets octets(GetEnhMetaFileBits(emf.get(), 0, nullptr));
+  GetEnhMetaFileBits(emf.get(), static_cast<UINT>(octets.size()), octets.data());
+  if (!stylo_etendu) return octets;
+  for (auto [position, taille] : test::enregistrements(octets))
+    if (test::lu(octets, position, 4) == EMR_CREATEPEN) {
+      test::Octets etendu;  // the slot, no bitmap, then EXTLOGPEN32
+      etendu.u32(EMR_EXTCREATEPEN).u32(52).u32(static_cast<std::uint32_t>(test::lu(octets, position + 8, 4)));
+      etendu.u32(0).u32(0).u32(0).u32(0);
+      etendu.u32(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND).u32(1).u32(BS_SOLID);
+      etendu.u32(static_cast<std::uint32_t>(test::lu(octets, position + 24, 4))).u32(0).u32(0);
+      octets.erase(octets.begin() + std::ptrdiff_t(position), octets.begin() + std::ptrdiff_t(position + taille));
+      octets.insert(octets.begin() + std::ptrdiff_t(position), etendu.o.begin(), etendu.o.end());
+      return test::pose(octets, {48, 4, octets.size()});
+    }
+  ADD_FAILURE() << "no pen recorded";
+  return octets;
+}
+
+TEST(Metafichiers, StrokesOfAnExtendedPenShowAsThoseOfTheSamePlainPen) {
+  const Octets etendu = graphique(true);
+  const auto verifie = verifier_emf(etendu);
+  ASSERT_TRUE(verifie);
+  EXPECT_EQ(verifie->ecartes, std::vector<std::uint32_t>{});
+  const auto attendus = montrer(graphique(false), true);
+  const auto traces = std::count_if(attendus.begin(), attendus.end(), [](auto p) { return p != 0xFFFFFFFFu; });
+  EXPECT_GT(std::size_t(traces), attendus.size() / 100) << "the plain pen draws: " << traces;
+  EXPECT_TRUE(montrer(etendu, false) == attendus);
+}
+
 // A circle filling its square, recorded as a Windows metafile behind a
 // placeable header whose box starts away from 0; `propre` when the records
 // set that window themselves. Either way it fills the picture: its middle
@@ -253,6 +323,58 @@ TEST(Metafichiers, APlaceableMetafileFillsItsBoxWhereverTheBoxStarts) {
                                 {{100, 100}, {4, 100}, {195, 100}, {100, 4}, {100, 195}, {4, 4}, {195, 195}}),
               "BBBBBMM")
         << propre;
+  }
+}
+
+// A placeable Windows metafile of a 40 x 40 box at 96 units an inch, written
+// word by word: no recorder writes a device-dependent blit any more.
+Octets wmf_ecrit(const std::vector<std::vector<std::uint16_t>>& records) {
+  test::Octets f;
+  f.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(40).u16(40).u16(96).u32(0);
+  std::uint16_t somme = 0;
+  for (std::size_t i = 0; i < 20; i += 2) somme ^= static_cast<std::uint16_t>(test::lu(f.o, i, 2));
+  f.u16(somme);
+  std::uint32_t mots = 9 + 3, plus_long = 3;
+  for (const auto& r : records) {
+    mots += 3 + static_cast<std::uint32_t>(r.size()) - 1;
+    plus_long = std::max(plus_long, 3 + static_cast<std::uint32_t>(r.size()) - 1);
+  }
+  f.u16(1).u16(9).u16(0x0300).u32(mots).u16(2).u32(plus_long).u16(0);  // METAHEADER: two objects
+  for (const auto& r : records) {                                      // the function, then its parameters
+    f.u32(3 + static_cast<std::uint32_t>(r.size()) - 1);
+    for (std::uint16_t mot : r) f.u16(mot);
+  }
+  return f.u32(3).u16(0).o;
+}
+
+// Its top half painted blue with a brush whose creation follows one left
+// out; its bottom half a stretched blit of a 2 x 2 bitmap, red on the left
+// and green on the right, of 32 bits a pixel in one file and of 24 in the
+// other; then a selection of an object that isn't there. The whole shows,
+// less what is left out.
+TEST(Metafichiers, AWindowsMetafileLeavesOutARecordAndDrawsItsOwnBlitsOfDeviceBitmaps) {
+  for (std::uint16_t bits : {32, 24}) {
+    SCOPED_TRACE(testing::Message() << bits << " bits");
+    const std::uint16_t ligne = bits == 32 ? 8 : 6;
+    std::vector<std::uint16_t> blit{0x0B23, 0x0020, 0x00CC, 2,     2,
+                                    0,      0,      20,     40,    20,
+                                    0,  // SRCCOPY 2 x 2 to 40 x 20
+                                    0,      2,      2,      ligne, static_cast<std::uint16_t>(1 | bits << 8)};
+    for (int y = 0; y < 2; ++y)
+      blit.insert(blit.end(), bits == 32 ? std::initializer_list<std::uint16_t>{0x0000, 0x00FF, 0xFF00, 0x0000}
+                                         : std::initializer_list<std::uint16_t>{0x0000, 0x00FF, 0x00FF});
+    const Octets o = wmf_ecrit({{0x01F9, 1, 2, 3},               // META_CREATEPATTERNBRUSH: left out
+                                {0x02FC, 0, 0x501E, 0x00C8, 0},  // a blue brush, in slot 1
+                                {0x012D, 1},
+                                {0x041B, 20, 40, 0, 0},  // META_RECTANGLE: bottom, right, top, left
+                                blit,
+                                {0x012D, 7}});
+    const auto verifie = verifier_wmf(o);
+    ASSERT_TRUE(verifie);
+    EXPECT_EQ(verifie->ecartes, (std::vector<std::uint32_t>{0, 5}));
+    auto image = std::dynamic_pointer_cast<const ImageWin32>(decoder_metafichier(o, 96));
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(teintes_preparees(*image, 40, 40, {{20, 10}, {5, 30}, {15, 30}, {25, 30}, {35, 30}}), "BRRVV");
   }
 }
 
