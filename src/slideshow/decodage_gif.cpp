@@ -42,11 +42,11 @@ class Bits {
   int nombre_ = 0;
 };
 
-// Where each index lands: the frame's rows in the file's order, interlaced
+// Where each index lands: the block's rows in the file's order, interlaced
 // or not, placed on the screen and clipped by it.
 class Placement {
  public:
-  Placement(const StructureGif& gif, std::span<const std::uint8_t> octets, Pixels& toile)
+  Placement(const BlocGif& gif, std::span<const std::uint8_t> octets, Pixels& toile)
       : gif_(gif), octets_(octets), toile_(toile) {}
   bool plein() const { return rang_ >= gif_.hauteur; }
   void poser(int index) {
@@ -72,18 +72,15 @@ class Placement {
     }
     return gif_.hauteur;
   }
-  const StructureGif& gif_;
+  const BlocGif& gif_;
   std::span<const std::uint8_t> octets_;
   Pixels& toile_;
   int colonne_ = 0, rang_ = 0, ligne_ = 0;
 };
 
-}  // namespace
-
-Pixels premiere_image_gif(std::span<const std::uint8_t> octets, const StructureGif& gif) {
-  Pixels toile{gif.largeur_ecran, gif.hauteur_ecran, {}};
-  toile.octets.resize(4 * std::size_t(toile.largeur) * std::size_t(toile.hauteur));
-  if (gif.donnees >= octets.size()) return toile;
+// One block's indexes, onto the screen.
+void decoder_bloc(std::span<const std::uint8_t> octets, const BlocGif& gif, Pixels& toile) {
+  if (gif.donnees >= octets.size()) return;
   const int taille_minimale = octets[gif.donnees];
   const int effacement = 1 << taille_minimale, fin = effacement + 1;
   Bits bits(octets, gif.donnees + 1);
@@ -118,6 +115,14 @@ Pixels premiere_image_gif(std::span<const std::uint8_t> octets, const StructureG
     }
     precedent = code;
   }
+}
+
+}  // namespace
+
+Pixels premiere_image_gif(std::span<const std::uint8_t> octets, const StructureGif& gif) {
+  Pixels toile{gif.largeur_ecran, gif.hauteur_ecran, {}};
+  toile.octets.resize(4 * std::size_t(toile.largeur) * std::size_t(toile.hauteur));
+  for (const BlocGif& bloc : gif.blocs) decoder_bloc(octets, bloc, toile);
   return toile;
 }
 

@@ -1,7 +1,8 @@
-// The first frame of a GIF whose walk checked out, decoded by the project
-// itself: its LZW data read sub-block by sub-block up to the end of the file,
-// each pixel placed on the logical screen as it comes. Rows the data never
-// reached stay transparent, as browsers leave them.
+// The first picture of a GIF whose walk checked out, decoded by the project
+// itself: each block's LZW data read sub-block by sub-block up to the end of
+// the file, each pixel placed on the logical screen as it comes, over the
+// blocks before it. Rows the data never reached stay as they were, as
+// browsers leave them.
 #pragma once
 
 #include <cstdint>

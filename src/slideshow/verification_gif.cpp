@@ -62,40 +62,58 @@ std::optional<StructureGif> verifier_gif(std::span<const std::uint8_t> octets) {
   const std::size_t table_globale = l.position();
   if (!l.sauter(taille_table(drapeaux_ecran))) return std::nullopt;
 
+  // Once a block is vouched for, what can't be read after it ends the
+  // picture there.
+  const auto fin = [&gif]() -> std::optional<StructureGif> {
+    if (gif.blocs.empty()) return std::nullopt;
+    return std::move(gif);
+  };
+  // The next block's graphic control: its transparent index, whether it
+  // waits, and whether its disposal takes it away.
+  int transparente = -1;
+  bool dernier = false;
+  std::uint64_t pixels = 0;
   while (l.reste(1)) {
     const std::uint8_t bloc = l.octet();
     if (bloc == kExtension) {
-      if (!l.reste(1)) return std::nullopt;
-      // A graphic control block: its flags, delay and transparent index.
+      if (!l.reste(1)) return fin();
       if (l.octet() == kControle && l.reste(5) && octets[l.position()] == 4) {
         const std::size_t p = l.position();
-        gif.transparente = octets[p + 1] & 1 ? octets[p + 4] : -1;
+        const std::uint8_t drapeaux = octets[p + 1];
+        transparente = drapeaux & 1 ? octets[p + 4] : -1;
+        const int delai = octets[p + 2] | octets[p + 3] << 8, disposition = (drapeaux >> 2) & 7;
+        dernier = delai > 0 || disposition == 2 || disposition == 3;
       }
-      if (!l.sauter_sous_blocs()) return std::nullopt;
+      if (!l.sauter_sous_blocs()) return fin();
       continue;
     }
-    if (bloc != kImage || !l.reste(9)) return std::nullopt;
-    gif.gauche = l.mot(), gif.haut = l.mot(), gif.largeur = l.mot(), gif.hauteur = l.mot();
+    if (bloc != kImage || !l.reste(9)) return fin();
+    BlocGif b;
+    b.gauche = l.mot(), b.haut = l.mot(), b.largeur = l.mot(), b.hauteur = l.mot();
     const std::uint8_t drapeaux = l.octet();
-    // A frame may reach past the screen, which clips it, as browsers do; one
+    // A block may reach past the screen, which clips it, as browsers do; one
     // that starts off it shows nothing.
-    if (gif.largeur == 0 || gif.hauteur == 0 || gif.gauche >= gif.largeur_ecran || gif.haut >= gif.hauteur_ecran ||
-        std::uint64_t(gif.largeur) * std::uint64_t(gif.hauteur) > kMaxPixelsGif)
-      return std::nullopt;
-    gif.entrelacee = drapeaux & 0x40;
+    const std::uint64_t surface = std::uint64_t(b.largeur) * std::uint64_t(b.hauteur);
+    if (b.largeur == 0 || b.hauteur == 0 || b.gauche >= gif.largeur_ecran || b.haut >= gif.hauteur_ecran ||
+        surface > kMaxPixelsGif - pixels)
+      return fin();
+    pixels += surface;
+    b.entrelacee = drapeaux & 0x40;
     // Without any table its indexes name no colour at all.
     const std::size_t table = taille_table(drapeaux) ? l.position() : table_globale;
-    gif.couleurs =
-        static_cast<int>((taille_table(drapeaux) ? taille_table(drapeaux) : taille_table(drapeaux_ecran)) / 3);
-    if (gif.couleurs == 0 || !l.sauter(taille_table(drapeaux)) || !l.reste(1)) return std::nullopt;
-    gif.table = table;
-    gif.donnees = l.position();
+    b.couleurs = static_cast<int>((taille_table(drapeaux) ? taille_table(drapeaux) : taille_table(drapeaux_ecran)) / 3);
+    if (b.couleurs == 0 || !l.sauter(taille_table(drapeaux)) || !l.reste(1)) return fin();
+    b.table = table;
+    b.donnees = l.position();
+    b.transparente = transparente;
     const std::uint8_t taille_code = l.octet();
-    if (taille_code < 1 || taille_code > 11) return std::nullopt;
+    if (taille_code < 1 || taille_code > 11) return fin();
+    gif.blocs.push_back(b);
     // The data may end early: what was decoded shows.
-    return gif;
+    if (dernier || gif.blocs.size() == kMaxBlocsGif || !l.sauter_sous_blocs()) return fin();
+    transparente = -1;
   }
-  return std::nullopt;
+  return fin();
 }
 
 }  // namespace pixavue

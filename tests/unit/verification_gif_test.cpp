@@ -27,7 +27,9 @@ TEST(VerificationGif, PlacesTheFirstFrameOnItsScreen) {
   for (bool globale : {true, false}) {
     auto g = verifier_gif(gif(globale, !globale));
     ASSERT_TRUE(g) << globale;
-    EXPECT_EQ(std::tuple(g->largeur_ecran, g->hauteur_ecran, g->gauche, g->haut, g->largeur, g->hauteur),
+    ASSERT_EQ(g->blocs.size(), 1u);
+    const BlocGif& b = g->blocs[0];
+    EXPECT_EQ(std::tuple(g->largeur_ecran, g->hauteur_ecran, b.gauche, b.haut, b.largeur, b.hauteur),
               std::tuple(10, 8, 5, 4, 4, 3));
   }
   const auto bon = gif(true);
@@ -37,7 +39,7 @@ TEST(VerificationGif, PlacesTheFirstFrameOnItsScreen) {
   EXPECT_TRUE(verifier_gif(test::pose(bon, {36, 1, 200})));
   auto debord = verifier_gif(test::pose(bon, {26, 1, 8}));  // 8 + 4 > 10: the screen clips it
   ASSERT_TRUE(debord);
-  EXPECT_EQ(std::tuple(debord->gauche, debord->largeur), std::tuple(8, 4));
+  EXPECT_EQ(std::tuple(debord->blocs[0].gauche, debord->blocs[0].largeur), std::tuple(8, 4));
 }
 
 TEST(VerificationGif, RefusesWhatItCannotVouchFor) {
