@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -185,7 +186,11 @@ void FenetreOptions::ajuster_legendes() {
   }
 }
 
-// The caption's width in that font; "&" marks a letter and takes no room.
+// The caption's width in that font as it draws; "&" marks a letter and takes
+// no room. The extent GDI gives can fall short of the ink: under Wine, a
+// long caption in a reduced font drew 4 pixels past it, and the edge of its
+// control cut its last letter in half. So the caption is drawn once, off
+// the screen, and measured by its ink as well.
 int FenetreOptions::largeur_legende(HWND controle, HFONT police) {
   std::wstring texte(static_cast<std::size_t>(GetWindowTextLengthW(controle)), L'\0');
   GetWindowTextW(controle, texte.data(), static_cast<int>(texte.size()) + 1);
@@ -193,7 +198,28 @@ int FenetreOptions::largeur_legende(HWND controle, HFONT police) {
   Selection choisie(dc.get(), police);
   RECT r{};
   DrawTextW(dc.get(), texte.c_str(), static_cast<int>(texte.size()), &r, DT_CALCRECT | DT_SINGLELINE);
-  return r.right + 2;  // the last glyph's overhang
+  const int largeur = r.right + r.bottom + 4, hauteur = std::max<int>(1, r.bottom);  // room for any overhang
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), largeur, -hauteur, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  PoigneeGdi<HBITMAP> dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  PoigneeDcMemoire memoire(CreateCompatibleDC(dc.get()));
+  int encre = 0;
+  if (dib && memoire) {
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    std::fill(pixels, pixels + std::size_t(largeur) * hauteur, 0xFFFFFFu);
+    Selection bitmap(memoire.get(), dib.get());
+    Selection police_memoire(memoire.get(), police);
+    SetTextColor(memoire.get(), RGB(0, 0, 0));
+    SetBkMode(memoire.get(), TRANSPARENT);
+    RECT zone{0, 0, largeur, hauteur};
+    DrawTextW(memoire.get(), texte.c_str(), static_cast<int>(texte.size()), &zone, DT_SINGLELINE | DT_NOCLIP);
+    GdiFlush();
+    for (int x = 0; x < largeur; ++x)
+      for (int y = 0; y < hauteur; ++y)
+        if ((pixels[std::size_t(y) * largeur + x] & 0xFFFFFFu) != 0xFFFFFFu) encre = x + 1;
+  }
+  return std::max<int>(r.right, encre) + 2;  // the last glyph's overhang
 }
 
 void FenetreOptions::ajouter_info_bulle(HWND controle, std::wstring_view texte) {

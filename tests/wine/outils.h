@@ -92,6 +92,30 @@ inline COLORREF pixel_ecran(POINT p) {
   return c;
 }
 
+// A rectangle of the screen, row by row, as the X root shows it.
+inline std::vector<COLORREF> pixels_ecran(RECT r) {
+  const int l = r.right - r.left, h = r.bottom - r.top;
+  std::vector<COLORREF> pixels(std::size_t(l) * h);
+  HDC ecran = GetDC(nullptr);
+  HDC memoire = CreateCompatibleDC(ecran);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), l, -h, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(ecran, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ avant = SelectObject(memoire, dib);
+  BitBlt(memoire, 0, 0, l, h, ecran, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    const std::uint32_t bgr = static_cast<const std::uint32_t*>(bits)[i];
+    pixels[i] = RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+  }
+  SelectObject(memoire, avant);
+  DeleteObject(dib);
+  DeleteDC(memoire);
+  ReleaseDC(nullptr, ecran);
+  return pixels;
+}
+
 // The real process services, but an end that only counts, and the command
 // line a test gives.
 struct ProcessusCompte : win32::ProcessusWin32 {
