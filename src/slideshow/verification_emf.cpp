@@ -334,6 +334,15 @@ bool enregistrement_sur(std::uint32_t type, const Octets& r, Compteurs& c) {
   return true;
 }
 
+// The records that put something on the page: shapes, paths filled or
+// stroked, regions painted, bitmaps, text.
+bool dessine(std::uint32_t type) {
+  constexpr std::uint32_t kDessins[] = {2,  3,  4,  5,  6,  7,  8,  15, 41, 42, 43,  44,  45,  46, 47, 53,
+                                        54, 55, 56, 62, 63, 64, 71, 72, 73, 74, 76,  77,  78,  79, 80, 81,
+                                        83, 84, 85, 86, 87, 88, 89, 90, 91, 92, 108, 114, 116, 118};
+  return std::find(std::begin(kDessins), std::end(kDessins), type) != std::end(kDessins);
+}
+
 std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
   auto type = f.dmot(0), taille_entete = f.dmot(4), signature = f.dmot(40), octets = f.dmot(48),
        enregistrements = f.dmot(52);
@@ -356,13 +365,20 @@ std::optional<MetafichierAmeliore> verifier_emf_records(const Octets& f) {
   auto portee = PorteeEmf::depuis_entete(f.octets(0, *taille_entete));
   if (!portee) return std::nullopt;
   std::uint64_t position = *taille_entete;
+  bool emf_plus = false, dessin_gdi = false;
   for (std::uint32_t n = 0; n < kMaxEnregistrements; ++n) {
     auto t = tout.dmot(position), s = tout.dmot(position + 4);
     if (!t || !s || *s < 8 || *s % 4 || !tout.contient(position, *s)) return std::nullopt;
     const Octets r = tout.sous(position, *s);
     const std::uint64_t taille = *s;
 
-    if (*t == EMR_EOF) return taille >= 20 ? std::optional(std::move(m)) : std::nullopt;
+    if (*t == EMR_EOF) {
+      m.dessin_emf_plus = emf_plus && !dessin_gdi;
+      return taille >= 20 ? std::optional(std::move(m)) : std::nullopt;
+    }
+    // An EMF+ record lives in a comment that starts "EMF+".
+    if (*t == EMR_GDICOMMENT && r.dmot(12) == 0x2B464D45u) emf_plus = true;
+    if (dessine(*t)) dessin_gdi = true;
     // Whole and in its place, but not vouched for: left out at playback.
     const auto suite = enregistrement_sur(*t, r, c) && objet_sur(*t, r, objets)
                            ? portee->suivre(*t, tout.octets(position, taille))

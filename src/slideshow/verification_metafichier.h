@@ -76,6 +76,9 @@ struct MetafichierAmeliore {
   // The records that set a fixed metric mode, to play as their mapping;
   // the extents the system ignores in those modes are among `ecartes`.
   std::vector<MappingLibre> mappings_libres;
+  // Its drawing is all EMF+ records, in comments, with no GDI drawing to
+  // fall back on: the system's playback would show nothing of it.
+  bool dessin_emf_plus = false;
 };
 
 // Nothing when the file doesn't check out. A Windows metafile without the

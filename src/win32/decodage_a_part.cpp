@@ -22,6 +22,7 @@
 #include "slideshow/orientation.h"
 #include "win32/chemin_long.h"
 #include "win32/codecs_win32.h"
+#include "win32/dessin_emf_plus.h"
 #include "win32/images_win32.h"
 #include "win32/poignees.h"
 #include "win32/processus_win32.h"
@@ -52,6 +53,7 @@ struct Echange {
   std::int32_t cadre_largeur = 0, cadre_hauteur = 0;  // 0 x 0: no box, the natural size
   std::uint32_t longueur_chemin = 0;                  // characters
   std::uint64_t place_pixels = 0;                     // bytes
+  DecodageAPart genre = DecodageAPart::codec;
   // The child's answer: premultiplied BGRA pixels, rows end to end.
   std::uint32_t fait = 0;  // kDecodee or kImpossible
   std::int32_t largeur = 0, hauteur = 0;
@@ -365,7 +367,7 @@ Decodeurs& decodeurs() {
 }  // namespace
 
 std::shared_ptr<const Image> decoder_a_part(std::wstring_view chemin, std::optional<Taille> cadre,
-                                            const std::atomic<bool>& abandon) {
+                                            const std::atomic<bool>& abandon, DecodageAPart genre) {
   if (funestes.connu(chemin)) return nullptr;
   // The pixels of the box, a hundredth more and their rounding, or of the
   // largest picture a decoder may give.
@@ -387,6 +389,7 @@ std::shared_ptr<const Image> decoder_a_part(std::wstring_view chemin, std::optio
   }
   echange->longueur_chemin = longueur;
   echange->place_pixels = 4 * pixels_max;
+  echange->genre = genre;
   std::memcpy(reinterpret_cast<std::uint8_t*>(vue.get()) + sizeof(Echange), chemin.data(), sizeof(wchar_t) * longueur);
 
   auto decodeur = decodeurs().prendre();
@@ -434,7 +437,20 @@ void repondre(IWICImagingFactory* f, HANDLE section) {
   if (echange.longueur_chemin == 0 || debut > region.RegionSize || echange.place_pixels > region.RegionSize - debut)
     return;
   const std::wstring chemin(reinterpret_cast<const wchar_t*>(&echange + 1), echange.longueur_chemin);
-  if (decoder_la_demande(f, echange, chemin, static_cast<std::uint8_t*>(vue.get()) + debut)) echange.fait = kDecodee;
+  auto* pixels = static_cast<std::uint8_t*>(vue.get()) + debut;
+  if (echange.genre == DecodageAPart::dessin_emf_plus) {
+    // Drawn at the box's size, which the section holds.
+    const std::uint64_t l = std::uint64_t(std::max(echange.cadre_largeur, 0)),
+                        h = std::uint64_t(std::max(echange.cadre_hauteur, 0));
+    if (l * h * 4 > echange.place_pixels ||
+        !dessiner_emf_plus(chemin, static_cast<int>(l), static_cast<int>(h), pixels))
+      return;
+    echange.largeur = echange.cadre_largeur, echange.hauteur = echange.cadre_hauteur;
+    echange.naturelle_largeur = double(l), echange.naturelle_hauteur = double(h);
+    echange.fait = kDecodee;
+    return;
+  }
+  if (decoder_la_demande(f, echange, chemin, pixels)) echange.fait = kDecodee;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -19,12 +20,18 @@ namespace pixavue::win32 {
 inline constexpr SIZE_T kMemoireDecodeur = 256u << 20;
 inline constexpr DWORD kDelaiDecodeurMs = 10'000;
 
+// What a child is asked for: a picture for the system's codecs, or an
+// enhanced metafile drawn only in EMF+ records, which GDI+ alone draws.
+enum class DecodageAPart : std::uint32_t { codec, dessin_emf_plus };
+
 // The file's first frame, turned as its metadata says, decoded by a child
-// process at the smallest size that covers `cadre`; nothing on any failure,
-// or once `abandon` is set. It waits for the child: a worker's call. Each
-// worker's child is kept for the next picture; one that failed is ended.
+// process at the smallest size that covers `cadre`; or the EMF+ drawing
+// drawn at exactly `cadre`'s size. Nothing on any failure, or once `abandon`
+// is set. It waits for the child: a worker's call. Each worker's child is
+// kept for the next picture; one that failed is ended.
 std::shared_ptr<const Image> decoder_a_part(std::wstring_view chemin, std::optional<Taille> cadre,
-                                            const std::atomic<bool>& abandon);
+                                            const std::atomic<bool>& abandon,
+                                            DecodageAPart genre = DecodageAPart::codec);
 
 // Whether the file goes to a child: its extension is one that the system's
 // decoders take and none of the program's own types does.

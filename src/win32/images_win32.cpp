@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "slideshow/ajustement.h"
 #include "win32/chemin_long.h"
 #include "win32/decodage_a_part.h"
 
@@ -141,6 +142,23 @@ IWICImagingFactory* ImagesWin32::wic() {
   return wic_.Get();
 }
 
+// An EMF drawn only in EMF+ records, drawn by GDI+ in the decoding process at
+// the size it shows at; as a metafile, at its frame's size at the screen's
+// dots per inch.
+std::shared_ptr<const Image> ImagesWin32::dessiner_emf_plus_a_part(std::wstring_view chemin,
+                                                                   const MetafichierAmeliore& plan,
+                                                                   std::optional<Cadre> cadre) {
+  const Taille naturelle{double(plan.droite - plan.gauche) * ppp_ / 2540.0,
+                         double(plan.bas - plan.haut) * ppp_ / 2540.0};
+  const RectanglePixels montre = cadre ? rectangle_montre(naturelle, *cadre)
+                                       : RectanglePixels{0, 0, std::max(1, int(std::lround(naturelle.largeur))),
+                                                         std::max(1, int(std::lround(naturelle.hauteur)))};
+  auto dessin = std::dynamic_pointer_cast<const ImageMatricielle>(decoder_a_part(
+      chemin, Taille{double(montre.largeur), double(montre.hauteur)}, abandon_, DecodageAPart::dessin_emf_plus));
+  if (!dessin) return nullptr;
+  return std::make_shared<ImageMatricielle>(dessin->pixels(), naturelle);
+}
+
 std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std::optional<Cadre> cadre) {
   PoigneeFichier fichier = ouvrir(chemin);
   if (!fichier) return nullptr;
@@ -172,8 +190,13 @@ std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std:
   const bool icone = commence_par(e, {0x00, 0x00, 0x01, 0x00}) || commence_par(e, {0x00, 0x00, 0x02, 0x00});
   if (wmf || emf || icone) {
     auto octets = lire_fichier(fichier.get());
-    if (auto image = !octets ? nullptr : icone ? decoder_icone(chemin, *octets) : decoder_metafichier(*octets, ppp_))
-      return image;
+    if (!octets) return nullptr;
+    if (emf)
+      if (auto plan = verifier_emf(*octets); plan && plan->dessin_emf_plus) {
+        fichier.reset();
+        return dessiner_emf_plus_a_part(chemin, *plan, cadre);
+      }
+    if (auto image = icone ? decoder_icone(chemin, *octets) : decoder_metafichier(*octets, ppp_)) return image;
   }
   fichier.reset();
   // What the system's own codecs take, they decode, in a process of its

@@ -17,6 +17,7 @@
 #include "slideshow/images_anticipees.h"
 #include "slideshow/reechantillonnage.h"
 #include "slideshow/verification_gif.h"
+#include "slideshow/verification_metafichier.h"
 #include "win32/poignees.h"
 
 namespace pixavue::win32 {
@@ -114,6 +115,8 @@ class ImagesWin32 : public Images {
  private:
   double ppp_;
   const std::atomic<bool>& abandon_;
+  std::shared_ptr<const Image> dessiner_emf_plus_a_part(std::wstring_view chemin, const MetafichierAmeliore& plan,
+                                                        std::optional<Cadre> cadre);
   IWICImagingFactory* wic();
   Microsoft::WRL::ComPtr<IWICImagingFactory> wic_;
 };

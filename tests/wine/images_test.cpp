@@ -21,6 +21,7 @@
 #include "outils.h"
 #include "slideshow/ajustement.h"
 #include "slideshow/verification_metafichier.h"
+#include "win32/avec_gdiplus.h"
 
 namespace pixavue::win32 {
 namespace {
@@ -376,6 +377,59 @@ TEST(Metafichiers, AWindowsMetafileLeavesOutARecordAndDrawsItsOwnBlitsOfDeviceBi
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(teintes_preparees(*image, 40, 40, {{20, 10}, {5, 30}, {15, 30}, {25, 30}, {35, 30}}), "BRRVV");
   }
+}
+
+// An EMF whose drawing is all EMF+, as Office and .NET programs write it,
+// recorded through GDI+ itself: its left half blue, its right half red, over
+// a frame of 200 x 100 pixels. The system's GDI playback ignores EMF+; the
+// decoding process draws it through GDI+.
+Octets emf_plus_seul() {
+  ULONG_PTR jeton = 0;
+  Gdiplus::GdiplusStartupInput entree;
+  Gdiplus::GdiplusStartup(&jeton, &entree, nullptr);
+  Octets octets;
+  {
+    namespace G = Gdiplus::DllExports;
+    HDC reference = GetDC(nullptr);
+    const Gdiplus::GpRectF cadre{0, 0, 200, 100};
+    Gdiplus::GpMetafile* m = nullptr;
+    G::GdipRecordMetafile(reference, Gdiplus::EmfTypeEmfPlusOnly, &cadre, Gdiplus::MetafileFrameUnitPixel, nullptr, &m);
+    ReleaseDC(nullptr, reference);
+    Gdiplus::GpGraphics* g = nullptr;
+    G::GdipGetImageGraphicsContext(m, &g);
+    for (auto [x, couleur] : {std::pair{0, 0xFF1E50C8u}, {100, 0xFFC81E1Eu}}) {
+      Gdiplus::GpSolidFill* brosse = nullptr;
+      G::GdipCreateSolidFill(couleur, &brosse);
+      G::GdipFillRectangleI(g, brosse, x, 0, 100, 100);
+      G::GdipDeleteBrush(brosse);
+    }
+    G::GdipDeleteGraphics(g);
+    HENHMETAFILE emf = nullptr;
+    G::GdipGetHemfFromMetafile(m, &emf);
+    G::GdipDisposeImage(m);
+    PoigneeMetafichier possede(emf);
+    octets.resize(GetEnhMetaFileBits(emf, 0, nullptr));
+    GetEnhMetaFileBits(emf, static_cast<UINT>(octets.size()), octets.data());
+  }
+  Gdiplus::GdiplusShutdown(jeton);
+  return octets;
+}
+
+TEST(Metafichiers, AnEmfDrawnOnlyInEmfPlusShowsAsGdiPlusDrawsIt) {
+  const Octets o = emf_plus_seul();
+  const auto verifie = verifier_emf(o);
+  ASSERT_TRUE(verifie);
+  EXPECT_TRUE(verifie->dessin_emf_plus);
+  EXPECT_FALSE(verifier_emf(enregistrer_gdi(MM_TEXT, &kCadre))->dessin_emf_plus) << "GDI's own drawing";
+  test::DossierEssai dossier(L"pixavue emf plus");
+  const std::wstring chemin = dossier.chemin() + L"\\dessin.emf";
+  std::ofstream(std::filesystem::path(chemin), std::ios::binary)
+      .write(reinterpret_cast<const char*>(o.data()), static_cast<std::streamsize>(o.size()));
+  ImagesWin32 images(96);
+  auto image = std::dynamic_pointer_cast<const ImageWin32>(images.charger(chemin, Cadre{{400, 200}, true}));
+  ASSERT_NE(image, nullptr);
+  EXPECT_NEAR(image->taille_naturelle().largeur / image->taille_naturelle().hauteur, 2, 0.05);
+  EXPECT_EQ(teintes_preparees(*image, 400, 200, {{50, 100}, {150, 100}, {250, 100}, {350, 100}}), "BBRR");
 }
 
 // A record the walk can't vouch for is left out, and the rest still plays:
