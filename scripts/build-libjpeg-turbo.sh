@@ -12,9 +12,10 @@ travail=$(dirname "$prefixe")
 
 cmake -S "$travail/libjpeg-turbo" -B "$travail/libjpeg-turbo/build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$racine/cmake/mingw-w64.cmake" -DCMAKE_CROSSCOMPILING_EMULATOR= \
+  -DCMAKE_C_FLAGS="-ffile-prefix-map=$travail=third_party" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefixe" \
   -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_JPEG8=ON -DWITH_SIMD=ON \
-  -DCMAKE_ASM_NASM_COMPILER=nasm -Wno-dev >/dev/null
+  -DCMAKE_ASM_NASM_COMPILER="$racine/scripts/nasm-relatif.sh" -Wno-dev >/dev/null
 cmake --build "$travail/libjpeg-turbo/build" -j 2 --target jpeg-static >/dev/null
 cmake --install "$travail/libjpeg-turbo/build" >/dev/null 2>&1 || true
 # The install step also wants the programs; the library and headers are what count.

@@ -12,6 +12,7 @@ travail=$(dirname "$prefixe")
 
 cmake -S "$travail/libpng" -B "$travail/libpng/build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$racine/cmake/mingw-w64.cmake" -DCMAKE_CROSSCOMPILING_EMULATOR= \
+  -DCMAKE_C_FLAGS="-ffile-prefix-map=$travail=third_party" \
   -DCMAKE_BUILD_TYPE=Release -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_EXECUTABLES=OFF -DPNG_TESTS=OFF \
   -DPNG_HARDWARE_OPTIMIZATIONS=ON -DDFA_XTRA="$racine/scripts/libpng-lecture.dfa" -Wno-dev >/dev/null
 cmake --build "$travail/libpng/build" -j 2 --target png_static >/dev/null

@@ -17,9 +17,10 @@ paquets=(
   x11-xserver-utils                         # xrandr: two monitors on one Xvfb screen
   chromium                                  # the help page, checked in a real browser
   inkscape pstoedit                         # metafiles from writers other than Windows
-  wixl msitools                             # the Windows Installer package, and reading it back
+  wixl msitools python3-olefile             # the Windows Installer package, dated from the commit, read back
   libfuse3-dev fuse3 pkg-config             # a folder that answers late, for the listing's tests
   libjxr-tools                              # a JPEG XR picture, for the system codecs' tests
+  osslsigncode openssl                      # Authenticode signing, and a throwaway certificate to test it
 )
 
 manquants=()

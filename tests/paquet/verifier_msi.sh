@@ -32,6 +32,7 @@ echo "ancien programme" >"$travail/Pixavue.scr"
 cp "$construction/pixavuescr.htm" "$construction/msi/options.ico" "$travail/"
 ancien="$travail/PixavueSCR-0.9-x64.msi"
 (cd "$travail" && wixl -a x64 -D Version=0.9 -D Programme=Pixavue.scr -D Aide=pixavuescr.htm -D Icone=options.ico \
+  -D CodeProduit="$(cat /proc/sys/kernel/random/uuid)" -D CodePaquet="$(cat /proc/sys/kernel/random/uuid)" \
   -o "$ancien" "$source_wxs" 2>/dev/null)
 
 entrees() { wine reg query "$desinstallation" /s 2>/dev/null | tr -d '\r' | grep -cE 'DisplayName +REG_SZ +PixavueSCR$' || true; }
