@@ -23,24 +23,10 @@ for paquet in "zip:LISEZMOI.txt Pixavue.scr pixavuescr.htm" "msi:Pixavue.scr pix
   dossier="$travail/${paquet%%:*}"
   contenu=$(cd "$dossier" && find . -type f -printf '%P\n' | sort | xargs)
   [ "$contenu" = "${paquet#*:}" ] || echec "the ${paquet%%:*} holds: $contenu"
-  scr="$dossier/Pixavue.scr"
-  taille=$(stat -c %s "$scr")
-  [ "$taille" -lt 1048576 ] || echec "Pixavue.scr is $taille bytes"
-  sections=$("$objdump" -h "$scr")
-  grep -q '\.debug_' <<<"$sections" && echec "Pixavue.scr carries debug sections"
-  grep -qi 'upx' <<<"$sections" && echec "Pixavue.scr is packed"
-  # Only libraries that every Windows has: nothing that would have to lie beside it.
-  autres=$("$objdump" -p "$scr" | awk '/DLL Name:/ { print tolower($3) }' | grep -vxE \
-    '(kernel32|user32|gdi32|gdiplus|advapi32|shell32|shlwapi|ole32|oleaut32|comctl32|comdlg32|winmm|version|msvcrt)\.dll' || true)
-  [ -z "$autres" ] || echec "Pixavue.scr imports" $autres
-  grep -q '\.gnu_debuglink' <<<"$sections" || echec "Pixavue.scr doesn't name its symbol file"
-  # Never keeps the display or the system awake: the power settings still turn
-  # the screen off during a run.
-  grep -qE 'SetThreadExecutionState|PowerSetRequest|PowerCreateRequest' <<<"$("$objdump" -p "$scr")" &&
-    echec "Pixavue.scr asks the system to stay awake"
+  "$(dirname "$0")/verifier_programme.sh" "$dossier/Pixavue.scr" "$objdump" || exit 1
   # Nothing in the help page reaches outside it: no address, nothing loaded.
   dehors=$(grep -oiE "https?:|url *\(|@import|<(script|link|img|iframe|object|embed|audio|video|source)\b|\b(src|srcset|action|data|poster) *=|href *= *[\"']?[^#\"' >]" "$dossier/pixavuescr.htm" || true)
   [ -z "$dehors" ] || echec "the help page reaches outside:" $dehors
 done
 "$objdump" -h Pixavue.scr.debug | grep -q '\.debug_line' || echec "the symbols lack line numbers"
-echo "PASSED: $zip, $(stat -c %s "$zip") bytes; $msi, $(stat -c %s "$msi") bytes; Pixavue.scr $taille bytes"
+echo "PASSED: $zip, $(stat -c %s "$zip") bytes; $msi, $(stat -c %s "$msi") bytes; Pixavue.scr $(stat -c %s Pixavue.scr) bytes"
