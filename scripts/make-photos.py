@@ -48,13 +48,19 @@ def bmp_v5(largeur, hauteur, pixel):
     return b"BM" + struct.pack("<IHHI", 14 + len(entete) + len(pixels), 0, 0, 14 + len(entete)) + entete + pixels
 
 
-def main():
-    dossier = sys.argv[1]
-    os.makedirs(dossier, exist_ok=True)
+def photo_droite(dossier):
+    """The upright test picture, 60 x 90: red, green / blue, yellow quarters."""
     droite = os.path.join(dossier, "droite.png")
     subprocess.run(["convert", "-size", "60x90", "xc:yellow", "-fill", "red", "-draw", "rectangle 0,0 29,44",
                     "-fill", "lime", "-draw", "rectangle 30,0 59,44", "-fill", "blue", "-draw",
                     "rectangle 0,45 29,89", droite], check=True)
+    return droite
+
+
+def main():
+    dossier = sys.argv[1]
+    os.makedirs(dossier, exist_ok=True)
+    droite = photo_droite(dossier)
     for orientation, operations in STOCKAGE.items():
         brut = subprocess.run(["convert", droite] + operations + ["-quality", "95", "jpg:-"], check=True,
                               capture_output=True).stdout

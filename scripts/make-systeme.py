@@ -13,18 +13,21 @@ picture seen upright (60 x 90: red, green / blue, yellow quarters):
 
   make-systeme.py FOLDER
 """
+import importlib.util
 import os
 import subprocess
 import sys
+
+# The photos' writer, for its upright test picture.
+_spec = importlib.util.spec_from_file_location("photos", os.path.join(os.path.dirname(__file__), "make-photos.py"))
+photos = importlib.util.module_from_spec(_spec)
+_spec.loader.exec_module(photos)
 
 
 def main():
     dossier = sys.argv[1]
     os.makedirs(dossier, exist_ok=True)
-    droite = os.path.join(dossier, "droite.png")
-    subprocess.run(["convert", "-size", "60x90", "xc:yellow", "-fill", "red", "-draw", "rectangle 0,0 29,44",
-                    "-fill", "lime", "-draw", "rectangle 30,0 59,44", "-fill", "blue", "-draw",
-                    "rectangle 0,45 29,89", droite], check=True)
+    droite = photos.photo_droite(dossier)
     chemin = lambda nom: os.path.join(dossier, nom)
     couleurs = ["-type", "TrueColor"]
     for nom, options in [("quarts.tif", couleurs + ["-compress", "LZW"]),
