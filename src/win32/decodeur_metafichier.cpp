@@ -29,10 +29,11 @@ void jouer_en_mapping_libre(HDC dc, HANDLETABLE* table, const MappingLibre& m, U
 }
 
 // Wine's 64-bit playback reads this record's pen in the 64-bit layout of
-// EXTLOGPEN, whose hatch field is 8 bytes wide, instead of the file's 32-bit
-// one: no pen is made, and the strokes go out with the pen before. So the
-// pen is made here from the file's own fields, which the walk vouched for,
-// into the slot the record names, as the system's playback would.
+// EXTLOGPEN, which starts 4 bytes later (it is 8-byte aligned) and has an
+// 8-byte hatch, instead of the file's 32-bit one: every field is read
+// shifted, no pen is made, and the strokes go out with the pen before. So
+// the pen is made here from the file's own fields, which the walk vouched
+// for, into the slot the record names, as the system's playback would.
 void creer_stylo(HANDLETABLE* table, const ENHMETARECORD* enregistrement, UINT objets) {
   const auto* r = reinterpret_cast<const std::uint8_t*>(enregistrement);
   const auto dmot = [r](std::size_t a) {
