@@ -25,9 +25,10 @@ done
 epoque=$(git -C "$source" log -1 --format=%ct)
 [ "$("$objdump" -p Pixavue.scr | awk '/^Time\/Date/ { $1 = ""; print }' | xargs -I{} date -u -d {} +%s)" = "$epoque" ] ||
   echec "the PE time stamp isn't the commit's"
-zip=$(ls PixavueSCR-*-win64.zip 2>/dev/null || true)
-if [ -z "$zip" ]; then cpack -G ZIP >/dev/null; zip=$(ls PixavueSCR-*-win64.zip); fi
+cpack -G ZIP >/dev/null
+zip=$(ls PixavueSCR-*-win64.zip)
 cp "$zip" "$autre/premier.zip"
+sleep 1
 cpack -G ZIP >/dev/null
 cmp "$zip" "$autre/premier.zip" || echec "the ZIP made again differs"
 resume=$(TZ=UTC0 msiinfo suminfo PixavueSCR-*-x64.msi)
