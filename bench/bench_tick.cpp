@@ -118,7 +118,7 @@ bool montrer(const Image& image, const RectanglePixels& r) {
 ImagesAnticipees avec_travailleur(win32::ImagesWin32& ici) {
   return ImagesAnticipees(
       ici, [](const std::atomic<bool>& abandon) { return win32::images_du_fil(96, abandon); }, win32::empreinte_fichier,
-      win32::decode_a_part);
+      win32::peut_aller_a_un_enfant);
 }
 
 // The system's imaging component in the decoder's place.

@@ -198,10 +198,22 @@ LONG WINAPI chuter(EXCEPTION_POINTERS*) {
 
 }  // namespace
 
+namespace {
+
+std::wstring_view nom_de(std::wstring_view chemin) {
+  const std::size_t nom = chemin.find_last_of(L"\\/");
+  return chemin.substr(nom == std::wstring_view::npos ? 0 : nom + 1);
+}
+
+}  // namespace
+
 bool decode_a_part(std::wstring_view chemin) {
   static const std::wstring motif = motif_du_systeme(CodecsWin32().extensions());
-  const std::size_t nom = chemin.find_last_of(L"\\/");
-  return !motif.empty() && correspond_au_motif(chemin.substr(nom == std::wstring_view::npos ? 0 : nom + 1), motif);
+  return !motif.empty() && correspond_au_motif(nom_de(chemin), motif);
+}
+
+bool peut_aller_a_un_enfant(std::wstring_view chemin) {
+  return decode_a_part(chemin) || correspond_au_motif(nom_de(chemin), L"*.emf");
 }
 
 namespace {
@@ -235,10 +247,6 @@ class Funestes {
   std::set<std::pair<std::wstring, EmpreinteFichier>, Ordre> fichiers_;
 };
 Funestes funestes;
-
-}  // namespace
-
-namespace {
 
 // One decoding child, kept from picture to picture. Under Wine a process
 // start forks its parent, whose next writes to the memory it had then fault

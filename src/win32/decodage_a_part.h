@@ -36,6 +36,10 @@ std::shared_ptr<const Image> decoder_a_part(std::wstring_view chemin, std::optio
 // Whether the file goes to a child: its extension is one that the system's
 // decoders take and none of the program's own types does.
 bool decode_a_part(std::wstring_view chemin);
+// Whether the file may go to a child, which the window's thread must never
+// wait for: the system's decoders' files, and enhanced metafiles, whose
+// drawing may be all EMF+ (only their walk tells).
+bool peut_aller_a_un_enfant(std::wstring_view chemin);
 
 // The child's side, when the command line asks for it: decodes the request it
 // was handed and gives its exit code. Every program that may be a decoding

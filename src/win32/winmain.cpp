@@ -38,7 +38,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   win32::ImagesWin32 images_ici(ppp);
   ImagesAnticipees images(
       images_ici, [ppp](const std::atomic<bool>& abandon) { return win32::images_du_fil(ppp, abandon); },
-      win32::empreinte_fichier, win32::decode_a_part);
+      win32::empreinte_fichier, win32::peut_aller_a_un_enfant);
   win32::MoteurDirectShow media;
   win32::CodecsWin32 codecs;
 

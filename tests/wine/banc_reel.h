@@ -81,7 +81,7 @@ class BancReel {
   ImagesAnticipees images{
       images_ici,
       [](const std::atomic<bool>& abandon) { return win32::images_du_fil(win32::points_par_pouce(), abandon); },
-      win32::empreinte_fichier, win32::decode_a_part};
+      win32::empreinte_fichier, win32::peut_aller_a_un_enfant};
   win32::MoteurDirectShow media;
   win32::FenetreVeille fenetre{GetModuleHandleW(nullptr), win32::points_par_pouce()};
   SonPartage son;  // after the window: a video stream's window lives in it
