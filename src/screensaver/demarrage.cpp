@@ -109,8 +109,7 @@ void frmVeille::Listage_Termine() {
   // have, as each tick has its next one decoded: the first comes as fast.
   if (NombreImages > 0) {
     const std::int16_t mode = en_entier16(lire_nombre(parametres_.lire(cle::taille))).value_or(0);
-    s_.images.anticiper(avec_separateur(ListeFichiers.Path) + ListeFichiers.List(au_rang(0)),
-                        cadre_du_mode(mode, LargeurEcran, HauteurEcran));
+    s_.images.anticiper(chemin_au_rang(0), cadre_du_mode(mode, LargeurEcran, HauteurEcran));
   }
 }
 

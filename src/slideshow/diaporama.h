@@ -50,6 +50,10 @@ class Diaporama {
   void nouveau_tour();
   // The list's index of the picture at that place of the round.
   std::int32_t au_rang(std::int32_t rang) const { return Ordre.empty() ? rang : Ordre[std::size_t(rang)]; }
+  // The full path of the picture at that place of the round.
+  std::wstring chemin_au_rang(std::int32_t rang) const {
+    return avec_separateur(ListeFichiers.Path) + ListeFichiers.List(au_rang(rang));
+  }
 
   Controle txtInfos, lblInfo;
   Controle Image1[2];

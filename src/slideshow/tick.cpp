@@ -33,8 +33,7 @@ Diaporama::Suite Diaporama::Timer1_Timer(Images& images, Minuterie& minuterie, P
   // it is until a tick finds it ready, or failed.
   if (const int rang = IndexImage == NombreImages ? 0 : IndexImage; rang >= 0 && rang < ListeFichiers.ListCount()) {
     const auto mode = en_entier16(lire_nombre(parametres.lire(cle::taille)));
-    if (mode && images.en_cours(avec_separateur(ListeFichiers.Path) + ListeFichiers.List(au_rang(rang)),
-                                cadre_du_mode(*mode, LargeurEcran, HauteurEcran)))
+    if (mode && images.en_cours(chemin_au_rang(rang), cadre_du_mode(*mode, LargeurEcran, HauteurEcran)))
       return Suite::continuer;
   }
 
@@ -57,7 +56,7 @@ Diaporama::Suite Diaporama::Timer1_Timer(Images& images, Minuterie& minuterie, P
 
   std::wstring CheminImage = avec_separateur(ListeFichiers.Path);
   if (IndexImage >= 0 && IndexImage < ListeFichiers.ListCount())
-    CheminImage += ListeFichiers.List(au_rang(IndexImage));
+    CheminImage = chemin_au_rang(IndexImage);
   else
     afficher_erreur(minuterie);
 
@@ -100,8 +99,7 @@ Diaporama::Suite Diaporama::Timer1_Timer(Images& images, Minuterie& minuterie, P
   if (IndexImage == NombreImages) nouveau_tour();
   // The next tick's file may be decoded meanwhile, for the box of this one.
   const int suivante = IndexImage == NombreImages ? 0 : IndexImage;
-  if (suivante >= 0 && suivante < ListeFichiers.ListCount())
-    images.anticiper(avec_separateur(ListeFichiers.Path) + ListeFichiers.List(au_rang(suivante)), cadre);
+  if (suivante >= 0 && suivante < ListeFichiers.ListCount()) images.anticiper(chemin_au_rang(suivante), cadre);
   return Suite::continuer;
 }
 

@@ -199,6 +199,18 @@ PoigneeMetafichier en_metafichier_ameliore(HMETAFILE windows, const MetafichierW
 
 }  // namespace
 
+Taille taille_naturelle_emf(const MetafichierAmeliore& plan, double ppp) {
+  // The frame is in hundredths of a millimetre.
+  return {double(plan.droite - plan.gauche) * ppp / 2540.0, double(plan.bas - plan.haut) * ppp / 2540.0};
+}
+
+std::shared_ptr<const Image> decoder_emf(std::span<const std::uint8_t> octets, MetafichierAmeliore plan, double ppp) {
+  PoigneeMetafichier handle(SetEnhMetaFileBits(static_cast<UINT>(plan.taille), octets.data()));
+  if (!handle) return nullptr;
+  const Taille naturelle = taille_naturelle_emf(plan, ppp);
+  return std::make_shared<ImageMetafichier>(std::move(handle), naturelle, std::move(plan));
+}
+
 std::shared_ptr<const Image> decoder_metafichier(std::span<const std::uint8_t> octets, double ppp) {
   if (auto wmf = verifier_wmf(octets)) {
     // The box over the units per inch gives the size; the system wants it
@@ -211,15 +223,7 @@ std::shared_ptr<const Image> decoder_metafichier(std::span<const std::uint8_t> o
     if (!emf) return nullptr;
     return std::make_shared<ImageMetafichier>(std::move(emf), Taille{pouces_l * ppp, pouces_h * ppp});
   }
-  if (auto emf = verifier_emf(octets)) {
-    PoigneeMetafichier handle(SetEnhMetaFileBits(static_cast<UINT>(emf->taille), octets.data()));
-    if (!handle) return nullptr;
-    // The frame is in hundredths of a millimetre.
-    return std::make_shared<ImageMetafichier>(
-        std::move(handle),
-        Taille{double(emf->droite - emf->gauche) * ppp / 2540.0, double(emf->bas - emf->haut) * ppp / 2540.0},
-        std::move(*emf));
-  }
+  if (auto emf = verifier_emf(octets)) return decoder_emf(octets, std::move(*emf), ppp);
   return nullptr;
 }
 

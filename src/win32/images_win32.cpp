@@ -148,8 +148,7 @@ IWICImagingFactory* ImagesWin32::wic() {
 std::shared_ptr<const Image> ImagesWin32::dessiner_emf_plus_a_part(std::wstring_view chemin,
                                                                    const MetafichierAmeliore& plan,
                                                                    std::optional<Cadre> cadre) {
-  const Taille naturelle{double(plan.droite - plan.gauche) * ppp_ / 2540.0,
-                         double(plan.bas - plan.haut) * ppp_ / 2540.0};
+  const Taille naturelle = taille_naturelle_emf(plan, ppp_);
   const RectanglePixels montre = cadre ? rectangle_montre(naturelle, *cadre)
                                        : RectanglePixels{0, 0, std::max(1, int(std::lround(naturelle.largeur))),
                                                          std::max(1, int(std::lround(naturelle.hauteur)))};
@@ -191,12 +190,16 @@ std::shared_ptr<const Image> ImagesWin32::charger(std::wstring_view chemin, std:
   if (wmf || emf || icone) {
     auto octets = lire_fichier(fichier.get());
     if (!octets) return nullptr;
-    if (emf)
-      if (auto plan = verifier_emf(*octets); plan && plan->dessin_emf_plus) {
-        fichier.reset();
-        return dessiner_emf_plus_a_part(chemin, *plan, cadre);
-      }
-    if (auto image = icone ? decoder_icone(chemin, *octets) : decoder_metafichier(*octets, ppp_)) return image;
+    // An enhanced metafile is walked once: the walk says where it goes.
+    auto plan = emf ? verifier_emf(*octets) : std::nullopt;
+    if (plan && plan->dessin_emf_plus) {
+      fichier.reset();
+      return dessiner_emf_plus_a_part(chemin, *plan, cadre);
+    }
+    auto image = plan    ? decoder_emf(*octets, std::move(*plan), ppp_)
+                 : icone ? decoder_icone(chemin, *octets)
+                         : decoder_metafichier(*octets, ppp_);
+    if (image) return image;
   }
   fichier.reset();
   // What the system's own codecs take, they decode, in a process of its

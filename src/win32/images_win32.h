@@ -103,6 +103,11 @@ std::shared_ptr<const Image> decoder_gif(std::span<const std::uint8_t> octets, c
                                          std::optional<Taille> cadre, const std::atomic<bool>& abandon);
 std::shared_ptr<const Image> decoder_icone(std::wstring_view chemin, std::span<const std::uint8_t> octets);
 std::shared_ptr<const Image> decoder_metafichier(std::span<const std::uint8_t> octets, double points_par_pouce);
+// An enhanced metafile its walk already vouched for; its natural size is its
+// frame at the screen's dots per inch.
+std::shared_ptr<const Image> decoder_emf(std::span<const std::uint8_t> octets, MetafichierAmeliore plan,
+                                         double points_par_pouce);
+Taille taille_naturelle_emf(const MetafichierAmeliore& plan, double points_par_pouce);
 
 // Needs COM initialised on the calling thread for as long as it lives.
 class ImagesWin32 : public Images {
