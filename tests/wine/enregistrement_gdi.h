@@ -14,6 +14,13 @@ namespace pixavue::test {
 using win32::PoigneeGdi;
 using win32::PoigneeMetafichier;
 
+// A recorded metafile's bytes.
+inline std::vector<std::uint8_t> octets_de(const PoigneeMetafichier& emf) {
+  std::vector<std::uint8_t> octets(GetEnhMetaFileBits(emf.get(), 0, nullptr));
+  GetEnhMetaFileBits(emf.get(), static_cast<UINT>(octets.size()), octets.data());
+  return octets;
+}
+
 // A drawing recorded through GDI in `mode`, its coordinates running down the
 // page in the y-up modes; `cadre` none for GDI to take it from what was drawn.
 // `au_dessus`: they run up instead, so that the drawing lies above the origin
@@ -73,10 +80,7 @@ inline std::vector<std::uint8_t> enregistrer_gdi(int mode, const RECT* cadre, bo
   if (avec_bitmap)
     StretchDIBits(dc, 200 * u, haut * 20 * u, 60 * u, 30 * u, 0, 0, 4, 2, pixels,
                   reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, SRCCOPY);
-  PoigneeMetafichier emf(CloseEnhMetaFile(dc));  // before the brush and the pen go
-  std::vector<std::uint8_t> octets(GetEnhMetaFileBits(emf.get(), 0, nullptr));
-  GetEnhMetaFileBits(emf.get(), static_cast<UINT>(octets.size()), octets.data());
-  return octets;
+  return octets_de(PoigneeMetafichier(CloseEnhMetaFile(dc)));  // before the brush and the pen go
 }
 
 }  // namespace pixavue::test

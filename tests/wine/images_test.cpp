@@ -262,9 +262,7 @@ Octets graphique(bool stylo_etendu) {
   StrokePath(dc);
   Ellipse(dc, 60, 40, 240, 180);
   SelectObject(dc, GetStockObject(NULL_PEN));
-  PoigneeMetafichier emf(CloseEnhMetaFile(dc));
-  Octets octets(GetEnhMetaFileBits(emf.get(), 0, nullptr));
-  GetEnhMetaFileBits(emf.get(), static_cast<UINT>(octets.size()), octets.data());
+  Octets octets = test::octets_de(PoigneeMetafichier(CloseEnhMetaFile(dc)));
   if (!stylo_etendu) return octets;
   for (auto [position, taille] : test::enregistrements(octets))
     if (test::lu(octets, position, 4) == EMR_CREATEPEN) {
@@ -407,9 +405,7 @@ Octets emf_plus_seul() {
     HENHMETAFILE emf = nullptr;
     G::GdipGetHemfFromMetafile(m, &emf);
     G::GdipDisposeImage(m);
-    PoigneeMetafichier possede(emf);
-    octets.resize(GetEnhMetaFileBits(emf, 0, nullptr));
-    GetEnhMetaFileBits(emf, static_cast<UINT>(octets.size()), octets.data());
+    octets = test::octets_de(PoigneeMetafichier(emf));
   }
   Gdiplus::GdiplusShutdown(jeton);
   return octets;
