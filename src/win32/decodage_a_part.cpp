@@ -75,16 +75,6 @@ std::size_t debut_pixels(std::uint32_t longueur_chemin) {
 // The child's ways of ending, but for 0: its parent is gone.
 enum Fin : UINT { decodage_impossible = 2, memoire_depassee = 3, chute = 4 };
 
-std::wstring ce_programme() {
-  std::wstring chemin(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD copie = GetModuleFileNameW(nullptr, chemin.data(), static_cast<DWORD>(chemin.size()));
-    if (copie == 0) return {};
-    if (copie < chemin.size()) return chemin.substr(0, copie);
-    chemin.resize(chemin.size() * 2);
-  }
-}
-
 // The child's: how the metadata says the picture is turned, 1 to 8. The
 // system's policy name first; the paths Wine's reader knows after it.
 int orientation_de(IWICBitmapFrameDecode* image) {
@@ -282,7 +272,7 @@ class Decodeur {
     if (!d->poste_ || !d->demande_ || !d->reponse_ ||
         !DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &parent, SYNCHRONIZE, TRUE, 0))
       return nullptr;
-    const std::wstring programme = ce_programme();
+    const std::wstring programme = chemin_du_programme();
     std::wstring ligne = L"\"" + programme + L"\" " + std::wstring(kCommutateur);
     for (HANDLE h : {d->poste_section_.get(), d->demande_.get(), d->reponse_.get(), parent.get()})
       ligne += L' ' + std::to_wstring(reinterpret_cast<std::uintptr_t>(h));

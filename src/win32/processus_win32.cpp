@@ -28,17 +28,18 @@ std::wstring ProcessusWin32::argument() { return argument_de(GetCommandLineW());
 
 void ProcessusWin32::terminer() { ExitProcess(0); }
 
-std::wstring ProcessusWin32::dossier_programme() {
+std::wstring chemin_du_programme() {
   std::wstring chemin(MAX_PATH, L'\0');
   for (;;) {
     const DWORD copie = GetModuleFileNameW(nullptr, chemin.data(), static_cast<DWORD>(chemin.size()));
     if (copie == 0) return {};
-    if (copie < chemin.size()) {
-      chemin.resize(copie);
-      break;
-    }
+    if (copie < chemin.size()) return chemin.substr(0, copie);
     chemin.resize(chemin.size() * 2);  // a long path: try again with room for it
   }
+}
+
+std::wstring ProcessusWin32::dossier_programme() {
+  std::wstring chemin = chemin_du_programme();
   const std::size_t separateur = chemin.find_last_of(L"\\/");
   if (separateur == std::wstring::npos) return {};
   // A drive root keeps its separator: "C:\".

@@ -13,6 +13,8 @@ inline constexpr wchar_t kNomMutexInstance[] = L"Local\\PixavueSCR.instance";
 // The argument text of a command line: what follows the program's name and
 // the one blank after it.
 std::wstring argument_de(const wchar_t* ligne_de_commande);
+// The running program's full path; empty when the system can't tell it.
+std::wstring chemin_du_programme();
 
 class ProcessusWin32 : public Processus {
  public:
